@@ -18,7 +18,8 @@
 
 namespace zolsolutions {
 
-/// Specialised by ZOL_DECLARE_ENUMERATION; holds `names`, the enumerator names in declaration order.
+/// Specialised by ZOL_DECLARE_ENUMERATION; holds `names`, the enumerator names in declaration
+/// order.
 template <typename E>
 struct EnumerationTraits;
 
@@ -102,9 +103,9 @@ std::ostream& operator<<(std::ostream& out, E value) {
 #define ZOL_ENUMERATION_MEMBER(enumerator, ...) enumerator,
 #define ZOL_ENUMERATION_NAME(enumerator, ...) std::string_view{#enumerator},
 
-#define ZOL_DECLARE_ENUMERATION(Type, TABLE)                                            \
-    enum class Type : std::int32_t { TABLE(ZOL_ENUMERATION_MEMBER) };                  \
-    template <>                                                                         \
-    struct EnumerationTraits<Type> {                                                    \
-        static constexpr std::array names{TABLE(ZOL_ENUMERATION_NAME)};                 \
+#define ZOL_DECLARE_ENUMERATION(Type, TABLE)                            \
+    enum class Type : std::int32_t { TABLE(ZOL_ENUMERATION_MEMBER) };   \
+    template <>                                                         \
+    struct EnumerationTraits<Type> {                                    \
+        static constexpr std::array names{TABLE(ZOL_ENUMERATION_NAME)}; \
     }

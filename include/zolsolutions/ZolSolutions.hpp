@@ -1,0 +1,26 @@
+#pragma once
+// Everything a host needs: the tracker, the catalogue, the property records, the response and
+// toggle records, and toJsonObject.
+
+#include "zolsolutions/httpApi/endpoint/ZolHttpResponse.hpp"
+#include "zolsolutions/model/enums/ZolEvent.hpp"
+#include "zolsolutions/model/enums/ZolEventType.hpp"
+#include "zolsolutions/model/enums/ZolFeatureToggleEvent.hpp"
+#include "zolsolutions/model/enums/ZolPlatform.hpp"
+#include "zolsolutions/model/featuretoggle/ZolBooleanValue.hpp"
+#include "zolsolutions/model/featuretoggle/ZolFeatureToggleFields.hpp"
+#include "zolsolutions/model/featuretoggle/ZolFeatureToggleResponse.hpp"
+#include "zolsolutions/model/featuretoggle/ZolJsonDecodingError.hpp"
+#include "zolsolutions/model/properties/ZolAPIResponseProperties.hpp"
+#include "zolsolutions/model/properties/ZolAppIdentifiedProperties.hpp"
+#include "zolsolutions/model/properties/ZolDefaultProperties.hpp"
+#include "zolsolutions/model/properties/ZolDeviceDataProperties.hpp"
+#include "zolsolutions/model/properties/ZolDeviceIdentifiedProperties.hpp"
+#include "zolsolutions/model/properties/ZolErrorProperties.hpp"
+#include "zolsolutions/model/properties/ZolMemoryInfoProperties.hpp"
+#include "zolsolutions/model/properties/ZolPermissionProperties.hpp"
+#include "zolsolutions/model/properties/ZolPropertiesBase.hpp"
+#include "zolsolutions/model/properties/ZolSDKConfigurationProperties.hpp"
+#include "zolsolutions/model/properties/ZolSDKResultProperties.hpp"
+#include "zolsolutions/util/ZolMapExtensions.hpp"
+#include "zolsolutions/visiblePublic/ZolTracker.hpp"

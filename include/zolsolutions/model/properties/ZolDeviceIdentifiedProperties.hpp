@@ -1,0 +1,38 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "zolsolutions/model/properties/ZolPropertiesBase.hpp"
+
+namespace zolsolutions {
+
+/// The device's identifier.
+/// A value record: equality, hash and printed form cover the stored members only.
+class ZolDeviceIdentifiedProperties final : public ZolPropertiesBase {
+  public:
+    static constexpr std::string_view kSerialName =
+        "model.properties.ZolDeviceIdentifiedProperties";
+
+    explicit ZolDeviceIdentifiedProperties(
+        std::string deviceId, std::optional<ZolRequestParams> requestParams = std::nullopt,
+        std::optional<std::string> requestBody = std::nullopt);
+
+    const std::string& deviceId() const noexcept { return deviceId_; }
+
+    /// A new record holding the given members.
+    ZolDeviceIdentifiedProperties copy(std::string deviceId,
+                                       std::optional<ZolRequestParams> requestParams,
+                                       std::optional<std::string> requestBody) const;
+
+    std::string_view serialName() const noexcept override { return kSerialName; }
+    std::string toString() const override;
+    bool equals(const ZolPropertiesBase& other) const override;
+    std::int32_t hashCode() const override;
+
+  private:
+    std::string deviceId_;
+};
+
+}  // namespace zolsolutions

@@ -1,0 +1,77 @@
+#include "standin/LoopbackHttpsServer.hpp"
+
+#include <stdexcept>
+#include <utility>
+
+#include "standin/ServiceHosts.hpp"
+
+namespace zolsolutions::standin {
+
+namespace {
+
+// Every idle keep-alive connection holds one thread, and clients open one connection per
+// concurrent request: enough threads that a burst never waits for an idle one to time out.
+constexpr std::size_t kConnectionThreads = 32;
+constexpr std::size_t kRequestsPerConnection = 1000;
+
+}  // namespace
+
+LoopbackHttpsServer::LoopbackHttpsServer(const std::vector<std::string>& hosts)
+    : certificate_(hosts),
+      server_(std::make_unique<RecordingTlsServer>(
+          certificate_.certificate(), certificate_.privateKey(),
+          [this](const RecordedRequest& request, httplib::Response& response) {
+              log_.add(request);
+              dispatch(request, response);
+          })) {
+    if (!server_->is_valid()) {
+        throw std::runtime_error("the loopback HTTPS server could not set up TLS");
+    }
+    server_->new_task_queue = [] { return new httplib::ThreadPool(kConnectionThreads); };
+    server_->set_keep_alive_max_count(kRequestsPerConnection);
+    port_ = server_->bind_to_any_port("127.0.0.1");
+    if (port_ <= 0) {
+        throw std::runtime_error("the loopback HTTPS server could not bind a port");
+    }
+    // Already listening: connections made before this thread runs wait in the backlog.
+    thread_ = std::thread([this] { server_->listen_after_bind(); });
+}
+
+LoopbackHttpsServer::~LoopbackHttpsServer() {
+    server_->stop();
+    thread_.join();
+}
+
+void LoopbackHttpsServer::on(std::string method, const std::string& pathPattern, Handler handler) {
+    auto route = std::make_shared<const Route>(
+        Route{std::move(method), std::regex(pathPattern), std::move(handler)});
+    std::lock_guard lock(routesMutex_);
+    routes_.push_back(std::move(route));
+}
+
+std::vector<std::string> LoopbackHttpsServer::connectToRules() const {
+    const std::string target = ":443:127.0.0.1:" + std::to_string(port_);
+    return {std::string(kAnalyticsHost) + target, std::string(kDocumentDatabaseHost) + target};
+}
+
+void LoopbackHttpsServer::dispatch(const RecordedRequest& request, httplib::Response& response) {
+    std::shared_ptr<const Route> match;
+    {
+        std::lock_guard lock(routesMutex_);
+        const std::string path(request.path());
+        for (const auto& route : routes_) {
+            if (route->method == request.method && std::regex_match(path, route->path)) {
+                match = route;
+                break;
+            }
+        }
+    }
+    response.status = 200;
+    if (!match) {
+        response.status = 404;
+        return;
+    }
+    match->handler(request, response);
+}
+
+}  // namespace zolsolutions::standin
