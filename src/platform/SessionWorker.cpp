@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/InterceptedExchange.hpp"
+#include "platform/ObservedCompletion.hpp"
 #include "platform/RequestSyntax.hpp"
 
 namespace zolsolutions::platform {
@@ -76,6 +77,10 @@ void SessionWorker::run() noexcept {
 }
 
 void SessionWorker::handle(TaskStart start) {
+    if (start.configuration->observer) {
+        start.handler = observeCompletion(std::move(start.handler), start.configuration->observer,
+                                          start.request.httpMethod(), start.request.url().text());
+    }
     if (auto fault = findRequestFault(start.request)) {
         deliverOutcome(start.handler, DataTaskOutcome::failure(std::move(*fault)));
         return;

@@ -13,7 +13,8 @@
 //
 // A thread is "driving" while it runs a chain of resumptions through the trampoline. A thread
 // that is not driving starts driving when a coroutine is handed to it, and stops when every
-// resumption queued meanwhile has run.
+// resumption queued meanwhile has run. So the per-thread state needs no teardown: a thread's
+// queue is empty whenever that thread is not inside a trampoline call, in particular at its exit.
 //
 // Coroutines resumed here must not let exceptions out of resume() (the runtime's own coroutine
 // types never do); one that did would terminate the process.

@@ -25,35 +25,21 @@ Json commonMembers() {
     return object;
 }
 
-template <typename Element>
-Json reshape(Element&& element, std::string_view serialName) {
+}  // namespace
+
+Json ZolPropertiesBaseSerializer::transformSerialize(Json element) const {
     Json object = commonMembers();
     if (!element.is_object()) {
-        throw ZolSerializationError("The properties of '" + std::string(serialName) +
+        throw ZolSerializationError("The properties of '" + std::string(serialName()) +
                                     "' must be written as a JSON object, not " +
                                     element.type_name());
     }
     for (auto& [name, value] : element.items()) {
         if (name != "type") {
-            if constexpr (std::is_const_v<std::remove_reference_t<Element>> ||
-                          std::is_lvalue_reference_v<Element>) {
-                object[name] = value;
-            } else {
-                object[name] = std::move(value);
-            }
+            object[name] = std::move(value);
         }
     }
     return object;
-}
-
-}  // namespace
-
-Json ZolPropertiesBaseSerializer::transformSerialize(const Json& element) const {
-    return reshape(element, serialName());
-}
-
-Json ZolPropertiesBaseSerializer::transformSerialize(Json&& element) const {
-    return reshape(std::move(element), serialName());
 }
 
 }  // namespace zolsolutions::detail

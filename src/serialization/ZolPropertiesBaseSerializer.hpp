@@ -22,8 +22,7 @@ class ZolPropertiesBaseSerializer {
     /// (a JSON object) but "type", in order; a repeated name keeps its first position. Throws
     /// ZolNotInitializedError while no tracker was constructed, ZolSerializationError when
     /// `element` is not an object.
-    nlohmann::ordered_json transformSerialize(const nlohmann::ordered_json& element) const;
-    nlohmann::ordered_json transformSerialize(nlohmann::ordered_json&& element) const;
+    nlohmann::ordered_json transformSerialize(nlohmann::ordered_json element) const;
 
     /// The record written by the wrapped serializer, then reshaped.
     nlohmann::ordered_json serialize(const ZolPropertiesBase& record) const {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <thread>
 #include <type_traits>
 
 #include "model/ModelFixture.hpp"
@@ -319,6 +320,30 @@ TEST_F(FetchedMembers, BeforeAnyTrackerARecordWorksButItsIdentityDoesNot) {
             EXPECT_THAT(error.what(), ::testing::HasSubstr("'" + field + "'"));
         }
     }
+}
+
+TEST_F(FetchedMembers, ARenderingNeverMixesTwoIdentities) {
+    // One thread keeps replacing the identity while this one renders: every rendering must show
+    // the three members of one update.
+    std::thread writer([] {
+        auto& identity = detail::ZolPropertiesBaseModule::instance();
+        for (int i = 0; i < 20000; ++i) {
+            const std::string n = std::to_string(i % 2);
+            identity.update("platform-" + n, "client-" + n, "person-" + n);
+        }
+    });
+    const ZolDefaultProperties record;
+    for (int i = 0; i < 20000; ++i) {
+        const auto object = record.toJsonElement();
+        const std::string platform = object["platform"];
+        const std::string client = object["clientId"];
+        const std::string person = object["personId"];
+        if (platform != "native_ios") {
+            ASSERT_EQ(platform.back(), client.back());
+            ASSERT_EQ(client.back(), person.back());
+        }
+    }
+    writer.join();
 }
 
 }  // namespace

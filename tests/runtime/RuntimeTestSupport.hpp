@@ -78,8 +78,10 @@ inline std::string messageOf(const std::exception_ptr& error) {
     }
 }
 
+// Internal linkage on purpose: clang 14 with -fsanitize=function cannot compile coroutines that
+// end up in COMDAT sections (inline functions and templates with external linkage).
 template <typename T>
-Task<void> storeResultOf(Task<T> task, std::optional<T>& result) {
+static Task<void> storeResultOf(Task<T> task, std::optional<T>& result) {
     result.emplace(co_await std::move(task));
 }
 

@@ -16,7 +16,7 @@ constexpr std::size_t kRequestsPerConnection = 1000;
 
 }  // namespace
 
-LoopbackHttpsServer::LoopbackHttpsServer(const std::vector<std::string>& hosts)
+LoopbackHttpsServer::LoopbackHttpsServer(const std::vector<std::string>& hosts, int port)
     : certificate_(hosts),
       server_(std::make_unique<RecordingTlsServer>(
           certificate_.certificate(), certificate_.privateKey(),
@@ -29,9 +29,18 @@ LoopbackHttpsServer::LoopbackHttpsServer(const std::vector<std::string>& hosts)
     }
     server_->new_task_queue = [] { return new httplib::ThreadPool(kConnectionThreads); };
     server_->set_keep_alive_max_count(kRequestsPerConnection);
-    port_ = server_->bind_to_any_port("127.0.0.1");
+    if (port < 0 || port > 65535) {
+        throw std::invalid_argument("not a port number: " + std::to_string(port));
+    }
+    if (port == 0) {
+        port_ = server_->bind_to_any_port("127.0.0.1");
+    } else if (server_->bind_to_port("127.0.0.1", port)) {
+        port_ = port;
+    }
     if (port_ <= 0) {
-        throw std::runtime_error("the loopback HTTPS server could not bind a port");
+        throw std::runtime_error(
+            port == 0 ? std::string("the loopback HTTPS server could not bind a port")
+                      : "the loopback HTTPS server could not bind port " + std::to_string(port));
     }
     // Already listening: connections made before this thread runs wait in the backlog.
     thread_ = std::thread([this] { server_->listen_after_bind(); });

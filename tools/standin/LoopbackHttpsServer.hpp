@@ -8,6 +8,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -31,10 +32,12 @@ class LoopbackHttpsServer {
     using Handler =
         std::function<void(const RecordedRequest& request, httplib::Response& response)>;
 
-    /// Listening when constructed. `hosts` are the names the certificate covers. Throws
-    /// std::runtime_error when no port can be bound.
+    /// Listening when constructed, on `port` or, for 0, on a free port. `hosts` are the names the
+    /// certificate covers. Throws std::invalid_argument for a port outside 0..65535 and
+    /// std::runtime_error when the port cannot be bound.
     explicit LoopbackHttpsServer(
-        const std::vector<std::string>& hosts = SelfSignedCertificate::defaultHosts());
+        const std::vector<std::string>& hosts = SelfSignedCertificate::defaultHosts(),
+        int port = 0);
     /// Stops listening, lets the requests being handled finish (a handler that blocks delays
     /// this), and joins the server's threads.
     ~LoopbackHttpsServer();
@@ -49,6 +52,8 @@ class LoopbackHttpsServer {
     int port() const noexcept { return port_; }
     /// The PEM file that makes a client trust this server.
     const std::string& caFile() const noexcept { return certificate_.caFile(); }
+    /// Its certificate, the contents of caFile().
+    const std::string& caPem() const noexcept { return certificate_.pem(); }
     /// "HOST:443:127.0.0.1:PORT" for both service hosts, as curl's --connect-to.
     std::vector<std::string> connectToRules() const;
 
@@ -59,6 +64,10 @@ class LoopbackHttpsServer {
                                                  std::chrono::milliseconds timeout) const {
         return log_.waitFor(count, timeout);
     }
+    /// Head and body bytes of the requests recorded.
+    std::uint64_t bytesReceived() const { return log_.bytesReceived(); }
+    /// Forgets the requests recorded so far.
+    void clearRequests() { log_.clear(); }
     /// TLS connections accepted so far.
     std::size_t connectionCount() const noexcept { return server_->connectionCount(); }
 

@@ -56,6 +56,7 @@ bool parseRequestHead(std::string_view bytes, RecordedRequest& request) {
     request.method = requestLine.substr(0, firstSpace);
     request.target = requestLine.substr(firstSpace + 1, lastSpace - firstSpace - 1);
     request.headers.clear();
+    request.headBytes = headEnd + 4;
     head.remove_prefix(lineEnd + 2);
     while (!head.empty()) {
         const std::size_t end = head.find("\r\n");

@@ -19,6 +19,7 @@ struct RecordedRequest {
     std::string body;                                          // bytes, as received
     int remotePort = -1;
     std::size_t connection = 0;  // which TLS connection it came on, counted from 0
+    std::size_t headBytes = 0;   // request line, header lines and the blank line, as sent
 
     /// The target without its query.
     std::string_view path() const noexcept;

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstddef>
+#include <cstdint>
 #include <mutex>
 #include <vector>
 
@@ -22,11 +23,16 @@ class RequestLog {
     /// all of them (fewer than `count` on time-out).
     std::vector<RecordedRequest> waitFor(std::size_t count,
                                          std::chrono::milliseconds timeout) const;
+    /// Head and body bytes of the requests held.
+    std::uint64_t bytesReceived() const;
+    /// Forgets every request held; a waiter then counts from zero again.
+    void clear();
 
   private:
     mutable std::mutex mutex_;
     mutable std::condition_variable added_;
     std::vector<RecordedRequest> requests_;
+    std::uint64_t bytes_ = 0;
 };
 
 }  // namespace zolsolutions::standin

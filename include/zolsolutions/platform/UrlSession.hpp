@@ -37,6 +37,16 @@ using InterceptorReply = std::function<void(InterceptedResponse)>;
 /// throws fails that request with a transport error carrying the exception's message.
 using RequestInterceptor = std::function<void(InterceptedRequest, InterceptorReply)>;
 
+/// Hears of every finished request of the session: its method, its URL and the HTTP status of
+/// the answer, 0 when no HTTP answer came (a transport failure, or a request refused before it
+/// started). Headers and body are not passed, so no credential ever reaches it. It runs on the
+/// session's worker thread just before the request's completion handler, interceptor answers
+/// included, and must return quickly for the same reason an interceptor must. Whatever it throws
+/// is printed to standard error and dropped; the request completes as if it were not there.
+/// Observing changes nothing that is sent.
+using TransferObserver =
+    std::function<void(const std::string& method, const std::string& url, long status)>;
+
 struct SessionConfiguration {
     /// "HOST:PORT:CONNECT_HOST:CONNECT_PORT" rules, as curl's --connect-to: a request for HOST:PORT
     /// is connected to CONNECT_HOST:CONNECT_PORT while the Host header and the TLS server name
@@ -47,6 +57,8 @@ struct SessionConfiguration {
     std::string caFile;
     /// Set: answers every request in-process; the network is not touched.
     RequestInterceptor interceptor;
+    /// Set: told of every request as it finishes (for diagnostics such as a verbose log).
+    TransferObserver observer{};
 };
 
 /// Replaces the shared session's configuration. Meant to be called before the first request, but
