@@ -2,12 +2,17 @@
 // all of them completed by an interceptor that answers at once. Runs as its own process, so the
 // peak resident size it reports belongs to this run alone. Prints its figures as
 // `NAME VALUE UNIT` lines.
+//
+//   zol_bench_queue                   a fresh record per event, as a host sends them
+//   zol_bench_queue --shared-record   one record for all: what the library itself holds per event
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <cstdio>
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "BenchRecords.hpp"
@@ -102,7 +107,12 @@ double secondsSince(std::chrono::steady_clock::time_point start) {
 
 }  // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const bool sharedRecord = argc > 1 && std::string_view(argv[1]) == "--shared-record";
+    if (argc > 2 || (argc == 2 && !sharedRecord)) {
+        std::fprintf(stderr, "usage: %s [--shared-record]\n", argv[0]);
+        return 2;
+    }
     ImmediateServices services;
     {
         // Starts the session's worker thread, which lives for the process, before counting.
@@ -118,8 +128,10 @@ int main() {
     const auto start = std::chrono::steady_clock::now();
 
     const zolbench::CompletionCountdown countdown(kQueuedEvents);
+    const auto shared = zolbench::uploadAnswer();
     for (std::size_t i = 0; i < kQueuedEvents; ++i) {
-        tracker.sendEvent(zolbench::kUploadEvent, zolbench::uploadAnswer(), countdown.handler());
+        tracker.sendEvent(zolbench::kUploadEvent, sharedRecord ? shared : zolbench::uploadAnswer(),
+                          countdown.handler());
     }
     const double enqueueSeconds = secondsSince(start);
     const std::size_t threadsQueued = zolbench::threadCount();
@@ -151,10 +163,14 @@ int main() {
                  enqueueSeconds, residentBefore / kMebibyte, residentQueued / kMebibyte,
                  peak / kMebibyte, peakReset ? "" : " (peak not resettable: whole process)",
                  threadsBefore, threadsQueued, threadsAfter);
+    const double bytesPerEvent = static_cast<double>(growth) / kQueuedEvents;
+    if (sharedRecord) {
+        std::printf("queue_100k_library_bytes_per_event %.0f B\n", bytesPerEvent);
+        return 0;
+    }
     std::printf("queue_100k_s %.3f s\n", totalSeconds);
     std::printf("queue_100k_peak_rss_mib %.1f MiB\n", growth / kMebibyte);
-    std::printf("queue_100k_bytes_per_event %.0f B\n",
-                static_cast<double>(growth) / kQueuedEvents);
+    std::printf("queue_100k_bytes_per_event %.0f B\n", bytesPerEvent);
     std::printf("queue_100k_threads_added %zu threads\n",
                 mostThreads > threadsBefore ? mostThreads - threadsBefore : 0);
     return 0;

@@ -1,7 +1,9 @@
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-install(TARGETS zolsolutions EXPORT ZolSolutionsTargets
+# The static library and libzolsolutions.so (zolsolutions::zolsolutions_shared), whose C interface
+# is include/zolsolutions/zolsolutions.h.
+install(TARGETS zolsolutions zolsolutions_shared EXPORT ZolSolutionsTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})

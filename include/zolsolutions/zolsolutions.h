@@ -11,10 +11,12 @@
  * Ownership:
  * - Objects are opaque handles. Each handle a function returns belongs to the caller and is given
  *   back with the release function of its kind (..._release); releasing NULL does nothing. Every
- *   handle is immutable, so one may be read from several threads at once.
+ *   handle is immutable, so one may be read from several threads at once; it must not be released
+ *   while another thread still uses it.
  * - Texts passed in are UTF-8, NUL-terminated, and copied during the call: the caller may free
- *   them as soon as the call returns.
- * - Texts returned (char *) belong to the caller, are NUL-terminated UTF-8, and are freed with
+ *   them as soon as the call returns. Bytes that are not well-formed UTF-8 are kept as given, and
+ *   JSON output shows each bad sequence as U+FFFD (JSON input must be well-formed).
+ * - Texts returned (char *) belong to the caller, are NUL-terminated, and are freed with
  *   ZolSolutions_free. Structured values (lists, maps, JSON elements) are returned as compact
  *   JSON text.
  * - Texts passed to a callback are lent for the duration of that callback only.
@@ -50,14 +52,14 @@ extern "C" {
  */
 
 /** Frees a text that a function of this library returned. NULL does nothing. */
-ZOLSOLUTIONS_C_API void ZolSolutions_free(void *text);
+ZOLSOLUTIONS_C_API void ZolSolutions_free(void* text);
 
 /**
  * The message of the last call on this thread that failed, or NULL when that call succeeded. It
  * belongs to the library and stays valid until the next call into the library on this thread;
  * copy it to keep it. Calling this function does not clear it.
  */
-ZOLSOLUTIONS_C_API const char *ZolSolutions_lastError(void);
+ZOLSOLUTIONS_C_API const char* ZolSolutions_lastError(void);
 
 /* ---------------------------------------------------------------------------------------------
  * The URL session (for tests and tools): where the service hosts are really reached and which
@@ -73,9 +75,9 @@ ZOLSOLUTIONS_C_API const char *ZolSolutions_lastError(void);
  * Requests started earlier finish under the configuration they started with; any thread may call
  * this at any time. False, and nothing changed, when a rule is NULL or the CA file cannot be read.
  */
-ZOLSOLUTIONS_C_API bool ZolSolutions_configureSharedSession(const char *const *connectTo,
+ZOLSOLUTIONS_C_API bool ZolSolutions_configureSharedSession(const char* const* connectTo,
                                                             size_t connectToCount,
-                                                            const char *caFile);
+                                                            const char* caFile);
 
 /* ---------------------------------------------------------------------------------------------
  * Enumerations. A value is the enumerator's 0-based ordinal. For each enumeration:
@@ -132,9 +134,9 @@ enum {
     ZolSolutionsZolEvent_securityError = 40,
     ZolSolutionsZolEvent_crash = 41
 };
-ZOLSOLUTIONS_C_API size_t ZolSolutionsZolEvent_values(ZolSolutionsZolEvent *out, size_t capacity);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolEvent_name(ZolSolutionsZolEvent event);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolEvent_eventName(ZolSolutionsZolEvent event);
+ZOLSOLUTIONS_C_API size_t ZolSolutionsZolEvent_values(ZolSolutionsZolEvent* out, size_t capacity);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolEvent_name(ZolSolutionsZolEvent event);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolEvent_eventName(ZolSolutionsZolEvent event);
 
 typedef int32_t ZolSolutionsZolEventType;
 enum {
@@ -147,10 +149,10 @@ enum {
     ZolSolutionsZolEventType_deviceInfo = 6,
     ZolSolutionsZolEventType_crash = 7
 };
-ZOLSOLUTIONS_C_API size_t ZolSolutionsZolEventType_values(ZolSolutionsZolEventType *out,
+ZOLSOLUTIONS_C_API size_t ZolSolutionsZolEventType_values(ZolSolutionsZolEventType* out,
                                                           size_t capacity);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolEventType_name(ZolSolutionsZolEventType type);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolEventType_eventTypeName(ZolSolutionsZolEventType type);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolEventType_name(ZolSolutionsZolEventType type);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolEventType_eventTypeName(ZolSolutionsZolEventType type);
 
 typedef int32_t ZolSolutionsZolPlatform;
 enum {
@@ -161,22 +163,22 @@ enum {
     ZolSolutionsZolPlatform_reactNativeAndroid = 4,
     ZolSolutionsZolPlatform_reactNativeIos = 5
 };
-ZOLSOLUTIONS_C_API size_t ZolSolutionsZolPlatform_values(ZolSolutionsZolPlatform *out,
+ZOLSOLUTIONS_C_API size_t ZolSolutionsZolPlatform_values(ZolSolutionsZolPlatform* out,
                                                          size_t capacity);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolPlatform_name(ZolSolutionsZolPlatform platform);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolPlatform_platformName(ZolSolutionsZolPlatform platform);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolPlatform_name(ZolSolutionsZolPlatform platform);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolPlatform_platformName(ZolSolutionsZolPlatform platform);
 
 typedef int32_t ZolSolutionsZolFeatureToggleEvent;
 enum {
     ZolSolutionsZolFeatureToggleEvent_crashlytics = 0,
     ZolSolutionsZolFeatureToggleEvent_analytics = 1
 };
-ZOLSOLUTIONS_C_API size_t ZolSolutionsZolFeatureToggleEvent_values(
-    ZolSolutionsZolFeatureToggleEvent *out, size_t capacity);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolFeatureToggleEvent_name(
+ZOLSOLUTIONS_C_API size_t
+ZolSolutionsZolFeatureToggleEvent_values(ZolSolutionsZolFeatureToggleEvent* out, size_t capacity);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolFeatureToggleEvent_name(
     ZolSolutionsZolFeatureToggleEvent toggle);
 /** "crash_handler" or "analytics_handler". */
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolFeatureToggleEvent_featureName(
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolFeatureToggleEvent_featureName(
     ZolSolutionsZolFeatureToggleEvent toggle);
 
 /* ---------------------------------------------------------------------------------------------
@@ -205,221 +207,222 @@ typedef ZolSolutionsZolPropertiesBase ZolSolutionsZolSDKResultProperties;
 
 /** One requestParams entry; both texts are required. */
 typedef struct ZolSolutionsRequestParam {
-    const char *key;
-    const char *value;
+    const char* key;
+    const char* value;
 } ZolSolutionsRequestParam;
 
 /* Every kind. */
-ZOLSOLUTIONS_C_API void ZolSolutionsZolPropertiesBase_release(ZolSolutionsZolPropertiesBase *record);
+ZOLSOLUTIONS_C_API void ZolSolutionsZolPropertiesBase_release(
+    ZolSolutionsZolPropertiesBase* record);
 /**
  * The identity of the most recently constructed tracker and the current time
  * ("2024-05-06T07:08:09.010Z"), read at each call. platform, clientId, personId and
  * toJsonElement fail while no tracker has been constructed in the process.
  */
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolPropertiesBase_platform(
-    const ZolSolutionsZolPropertiesBase *record);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolPropertiesBase_clientId(
-    const ZolSolutionsZolPropertiesBase *record);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolPropertiesBase_personId(
-    const ZolSolutionsZolPropertiesBase *record);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolPropertiesBase_timestamp(
-    const ZolSolutionsZolPropertiesBase *record);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolPropertiesBase_platform(
+    const ZolSolutionsZolPropertiesBase* record);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolPropertiesBase_clientId(
+    const ZolSolutionsZolPropertiesBase* record);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolPropertiesBase_personId(
+    const ZolSolutionsZolPropertiesBase* record);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolPropertiesBase_timestamp(
+    const ZolSolutionsZolPropertiesBase* record);
 /** A JSON object text of the entries in order; NULL (and no message) when absent. */
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolPropertiesBase_requestParams(
-    const ZolSolutionsZolPropertiesBase *record);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolPropertiesBase_requestParams(
+    const ZolSolutionsZolPropertiesBase* record);
 /** NULL (and no message) when absent. */
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolPropertiesBase_requestBody(
-    const ZolSolutionsZolPropertiesBase *record);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolPropertiesBase_requestBody(
+    const ZolSolutionsZolPropertiesBase* record);
 /**
  * The object an event sends as its "properties", as compact JSON text: platform, clientId,
  * personId, timestamp, then the record's own members; absent members are left out.
  */
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolPropertiesBase_toJsonElement(
-    const ZolSolutionsZolPropertiesBase *record);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolPropertiesBase_toJsonElement(
+    const ZolSolutionsZolPropertiesBase* record);
 /**
  * Same kind and equal stored members (the identity and the timestamp take no part). A
  * ZolDefaultProperties equals only itself, that is a handle of the very same record.
  */
 ZOLSOLUTIONS_C_API bool ZolSolutionsZolPropertiesBase_isEqual(
-    const ZolSolutionsZolPropertiesBase *record, const ZolSolutionsZolPropertiesBase *other);
-ZOLSOLUTIONS_C_API int32_t ZolSolutionsZolPropertiesBase_hash(
-    const ZolSolutionsZolPropertiesBase *record);
+    const ZolSolutionsZolPropertiesBase* record, const ZolSolutionsZolPropertiesBase* other);
+ZOLSOLUTIONS_C_API int32_t
+ZolSolutionsZolPropertiesBase_hash(const ZolSolutionsZolPropertiesBase* record);
 /** The printed form: "ZolErrorProperties(errorCode=E42, errorMessage=..., requestParams=null,
  * requestBody=null)". */
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolPropertiesBase_description(
-    const ZolSolutionsZolPropertiesBase *record);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolPropertiesBase_description(
+    const ZolSolutionsZolPropertiesBase* record);
 
 /* ZolAPIResponseProperties */
-ZOLSOLUTIONS_C_API ZolSolutionsZolAPIResponseProperties *
+ZOLSOLUTIONS_C_API ZolSolutionsZolAPIResponseProperties*
 ZolSolutionsZolAPIResponseProperties_initWithApiEndpoint_responseCode_responseTime_responseData(
-    const char *apiEndpoint, const char *responseCode, const char *responseTime,
-    const char *responseData);
-ZOLSOLUTIONS_C_API ZolSolutionsZolAPIResponseProperties *
+    const char* apiEndpoint, const char* responseCode, const char* responseTime,
+    const char* responseData);
+ZOLSOLUTIONS_C_API ZolSolutionsZolAPIResponseProperties*
 ZolSolutionsZolAPIResponseProperties_initWithApiEndpoint_responseCode_responseTime_responseData_requestParams_requestBody(
-    const char *apiEndpoint, const char *responseCode, const char *responseTime,
-    const char *responseData, const ZolSolutionsRequestParam *requestParams,
-    size_t requestParamsCount, const char *requestBody);
-ZOLSOLUTIONS_C_API ZolSolutionsZolAPIResponseProperties *
+    const char* apiEndpoint, const char* responseCode, const char* responseTime,
+    const char* responseData, const ZolSolutionsRequestParam* requestParams,
+    size_t requestParamsCount, const char* requestBody);
+ZOLSOLUTIONS_C_API ZolSolutionsZolAPIResponseProperties*
 ZolSolutionsZolAPIResponseProperties_doCopyApiEndpoint_responseCode_responseTime_responseData_requestParams_requestBody(
-    const ZolSolutionsZolAPIResponseProperties *record, const char *apiEndpoint,
-    const char *responseCode, const char *responseTime, const char *responseData,
-    const ZolSolutionsRequestParam *requestParams, size_t requestParamsCount,
-    const char *requestBody);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolAPIResponseProperties_apiEndpoint(
-    const ZolSolutionsZolAPIResponseProperties *record);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolAPIResponseProperties_responseCode(
-    const ZolSolutionsZolAPIResponseProperties *record);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolAPIResponseProperties_responseTime(
-    const ZolSolutionsZolAPIResponseProperties *record);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolAPIResponseProperties_responseData(
-    const ZolSolutionsZolAPIResponseProperties *record);
+    const ZolSolutionsZolAPIResponseProperties* record, const char* apiEndpoint,
+    const char* responseCode, const char* responseTime, const char* responseData,
+    const ZolSolutionsRequestParam* requestParams, size_t requestParamsCount,
+    const char* requestBody);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolAPIResponseProperties_apiEndpoint(
+    const ZolSolutionsZolAPIResponseProperties* record);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolAPIResponseProperties_responseCode(
+    const ZolSolutionsZolAPIResponseProperties* record);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolAPIResponseProperties_responseTime(
+    const ZolSolutionsZolAPIResponseProperties* record);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolAPIResponseProperties_responseData(
+    const ZolSolutionsZolAPIResponseProperties* record);
 
 /* ZolAppIdentifiedProperties */
-ZOLSOLUTIONS_C_API ZolSolutionsZolAppIdentifiedProperties *
-ZolSolutionsZolAppIdentifiedProperties_initWithAppName_appVersion(const char *appName,
-                                                                  const char *appVersion);
-ZOLSOLUTIONS_C_API ZolSolutionsZolAppIdentifiedProperties *
+ZOLSOLUTIONS_C_API ZolSolutionsZolAppIdentifiedProperties*
+ZolSolutionsZolAppIdentifiedProperties_initWithAppName_appVersion(const char* appName,
+                                                                  const char* appVersion);
+ZOLSOLUTIONS_C_API ZolSolutionsZolAppIdentifiedProperties*
 ZolSolutionsZolAppIdentifiedProperties_initWithAppName_appVersion_requestParams_requestBody(
-    const char *appName, const char *appVersion, const ZolSolutionsRequestParam *requestParams,
-    size_t requestParamsCount, const char *requestBody);
-ZOLSOLUTIONS_C_API ZolSolutionsZolAppIdentifiedProperties *
+    const char* appName, const char* appVersion, const ZolSolutionsRequestParam* requestParams,
+    size_t requestParamsCount, const char* requestBody);
+ZOLSOLUTIONS_C_API ZolSolutionsZolAppIdentifiedProperties*
 ZolSolutionsZolAppIdentifiedProperties_doCopyAppName_appVersion_requestParams_requestBody(
-    const ZolSolutionsZolAppIdentifiedProperties *record, const char *appName,
-    const char *appVersion, const ZolSolutionsRequestParam *requestParams,
-    size_t requestParamsCount, const char *requestBody);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolAppIdentifiedProperties_appName(
-    const ZolSolutionsZolAppIdentifiedProperties *record);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolAppIdentifiedProperties_appVersion(
-    const ZolSolutionsZolAppIdentifiedProperties *record);
+    const ZolSolutionsZolAppIdentifiedProperties* record, const char* appName,
+    const char* appVersion, const ZolSolutionsRequestParam* requestParams,
+    size_t requestParamsCount, const char* requestBody);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolAppIdentifiedProperties_appName(
+    const ZolSolutionsZolAppIdentifiedProperties* record);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolAppIdentifiedProperties_appVersion(
+    const ZolSolutionsZolAppIdentifiedProperties* record);
 
 /* ZolDefaultProperties: no members of its own, and no copy (it is compared by identity). */
-ZOLSOLUTIONS_C_API ZolSolutionsZolDefaultProperties *ZolSolutionsZolDefaultProperties_init(void);
-ZOLSOLUTIONS_C_API ZolSolutionsZolDefaultProperties *
+ZOLSOLUTIONS_C_API ZolSolutionsZolDefaultProperties* ZolSolutionsZolDefaultProperties_init(void);
+ZOLSOLUTIONS_C_API ZolSolutionsZolDefaultProperties*
 ZolSolutionsZolDefaultProperties_initWithRequestParams_requestBody(
-    const ZolSolutionsRequestParam *requestParams, size_t requestParamsCount,
-    const char *requestBody);
+    const ZolSolutionsRequestParam* requestParams, size_t requestParamsCount,
+    const char* requestBody);
 
 /* ZolDeviceDataProperties */
-ZOLSOLUTIONS_C_API ZolSolutionsZolDeviceDataProperties *
-ZolSolutionsZolDeviceDataProperties_initWithDeviceData(const char *deviceData);
-ZOLSOLUTIONS_C_API ZolSolutionsZolDeviceDataProperties *
+ZOLSOLUTIONS_C_API ZolSolutionsZolDeviceDataProperties*
+ZolSolutionsZolDeviceDataProperties_initWithDeviceData(const char* deviceData);
+ZOLSOLUTIONS_C_API ZolSolutionsZolDeviceDataProperties*
 ZolSolutionsZolDeviceDataProperties_initWithDeviceData_requestParams_requestBody(
-    const char *deviceData, const ZolSolutionsRequestParam *requestParams,
-    size_t requestParamsCount, const char *requestBody);
-ZOLSOLUTIONS_C_API ZolSolutionsZolDeviceDataProperties *
+    const char* deviceData, const ZolSolutionsRequestParam* requestParams,
+    size_t requestParamsCount, const char* requestBody);
+ZOLSOLUTIONS_C_API ZolSolutionsZolDeviceDataProperties*
 ZolSolutionsZolDeviceDataProperties_doCopyDeviceData_requestParams_requestBody(
-    const ZolSolutionsZolDeviceDataProperties *record, const char *deviceData,
-    const ZolSolutionsRequestParam *requestParams, size_t requestParamsCount,
-    const char *requestBody);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolDeviceDataProperties_deviceData(
-    const ZolSolutionsZolDeviceDataProperties *record);
+    const ZolSolutionsZolDeviceDataProperties* record, const char* deviceData,
+    const ZolSolutionsRequestParam* requestParams, size_t requestParamsCount,
+    const char* requestBody);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolDeviceDataProperties_deviceData(
+    const ZolSolutionsZolDeviceDataProperties* record);
 
 /* ZolDeviceIdentifiedProperties */
-ZOLSOLUTIONS_C_API ZolSolutionsZolDeviceIdentifiedProperties *
-ZolSolutionsZolDeviceIdentifiedProperties_initWithDeviceId(const char *deviceId);
-ZOLSOLUTIONS_C_API ZolSolutionsZolDeviceIdentifiedProperties *
+ZOLSOLUTIONS_C_API ZolSolutionsZolDeviceIdentifiedProperties*
+ZolSolutionsZolDeviceIdentifiedProperties_initWithDeviceId(const char* deviceId);
+ZOLSOLUTIONS_C_API ZolSolutionsZolDeviceIdentifiedProperties*
 ZolSolutionsZolDeviceIdentifiedProperties_initWithDeviceId_requestParams_requestBody(
-    const char *deviceId, const ZolSolutionsRequestParam *requestParams, size_t requestParamsCount,
-    const char *requestBody);
-ZOLSOLUTIONS_C_API ZolSolutionsZolDeviceIdentifiedProperties *
+    const char* deviceId, const ZolSolutionsRequestParam* requestParams, size_t requestParamsCount,
+    const char* requestBody);
+ZOLSOLUTIONS_C_API ZolSolutionsZolDeviceIdentifiedProperties*
 ZolSolutionsZolDeviceIdentifiedProperties_doCopyDeviceId_requestParams_requestBody(
-    const ZolSolutionsZolDeviceIdentifiedProperties *record, const char *deviceId,
-    const ZolSolutionsRequestParam *requestParams, size_t requestParamsCount,
-    const char *requestBody);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolDeviceIdentifiedProperties_deviceId(
-    const ZolSolutionsZolDeviceIdentifiedProperties *record);
+    const ZolSolutionsZolDeviceIdentifiedProperties* record, const char* deviceId,
+    const ZolSolutionsRequestParam* requestParams, size_t requestParamsCount,
+    const char* requestBody);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolDeviceIdentifiedProperties_deviceId(
+    const ZolSolutionsZolDeviceIdentifiedProperties* record);
 
 /* ZolErrorProperties */
-ZOLSOLUTIONS_C_API ZolSolutionsZolErrorProperties *
-ZolSolutionsZolErrorProperties_initWithErrorCode_errorMessage(const char *errorCode,
-                                                              const char *errorMessage);
-ZOLSOLUTIONS_C_API ZolSolutionsZolErrorProperties *
+ZOLSOLUTIONS_C_API ZolSolutionsZolErrorProperties*
+ZolSolutionsZolErrorProperties_initWithErrorCode_errorMessage(const char* errorCode,
+                                                              const char* errorMessage);
+ZOLSOLUTIONS_C_API ZolSolutionsZolErrorProperties*
 ZolSolutionsZolErrorProperties_initWithErrorCode_errorMessage_requestParams_requestBody(
-    const char *errorCode, const char *errorMessage, const ZolSolutionsRequestParam *requestParams,
-    size_t requestParamsCount, const char *requestBody);
-ZOLSOLUTIONS_C_API ZolSolutionsZolErrorProperties *
+    const char* errorCode, const char* errorMessage, const ZolSolutionsRequestParam* requestParams,
+    size_t requestParamsCount, const char* requestBody);
+ZOLSOLUTIONS_C_API ZolSolutionsZolErrorProperties*
 ZolSolutionsZolErrorProperties_doCopyErrorCode_errorMessage_requestParams_requestBody(
-    const ZolSolutionsZolErrorProperties *record, const char *errorCode, const char *errorMessage,
-    const ZolSolutionsRequestParam *requestParams, size_t requestParamsCount,
-    const char *requestBody);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolErrorProperties_errorCode(
-    const ZolSolutionsZolErrorProperties *record);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolErrorProperties_errorMessage(
-    const ZolSolutionsZolErrorProperties *record);
+    const ZolSolutionsZolErrorProperties* record, const char* errorCode, const char* errorMessage,
+    const ZolSolutionsRequestParam* requestParams, size_t requestParamsCount,
+    const char* requestBody);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolErrorProperties_errorCode(
+    const ZolSolutionsZolErrorProperties* record);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolErrorProperties_errorMessage(
+    const ZolSolutionsZolErrorProperties* record);
 
 /* ZolMemoryInfoProperties: the figures are texts the host formats. */
-ZOLSOLUTIONS_C_API ZolSolutionsZolMemoryInfoProperties *
+ZOLSOLUTIONS_C_API ZolSolutionsZolMemoryInfoProperties*
 ZolSolutionsZolMemoryInfoProperties_initWithMemoryUsedInMB_freeMemoryInMB(
-    const char *memoryUsedInMB, const char *freeMemoryInMB);
-ZOLSOLUTIONS_C_API ZolSolutionsZolMemoryInfoProperties *
+    const char* memoryUsedInMB, const char* freeMemoryInMB);
+ZOLSOLUTIONS_C_API ZolSolutionsZolMemoryInfoProperties*
 ZolSolutionsZolMemoryInfoProperties_initWithMemoryUsedInMB_freeMemoryInMB_requestParams_requestBody(
-    const char *memoryUsedInMB, const char *freeMemoryInMB,
-    const ZolSolutionsRequestParam *requestParams, size_t requestParamsCount,
-    const char *requestBody);
-ZOLSOLUTIONS_C_API ZolSolutionsZolMemoryInfoProperties *
+    const char* memoryUsedInMB, const char* freeMemoryInMB,
+    const ZolSolutionsRequestParam* requestParams, size_t requestParamsCount,
+    const char* requestBody);
+ZOLSOLUTIONS_C_API ZolSolutionsZolMemoryInfoProperties*
 ZolSolutionsZolMemoryInfoProperties_doCopyMemoryUsedInMB_freeMemoryInMB_requestParams_requestBody(
-    const ZolSolutionsZolMemoryInfoProperties *record, const char *memoryUsedInMB,
-    const char *freeMemoryInMB, const ZolSolutionsRequestParam *requestParams,
-    size_t requestParamsCount, const char *requestBody);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolMemoryInfoProperties_memoryUsedInMB(
-    const ZolSolutionsZolMemoryInfoProperties *record);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolMemoryInfoProperties_freeMemoryInMB(
-    const ZolSolutionsZolMemoryInfoProperties *record);
+    const ZolSolutionsZolMemoryInfoProperties* record, const char* memoryUsedInMB,
+    const char* freeMemoryInMB, const ZolSolutionsRequestParam* requestParams,
+    size_t requestParamsCount, const char* requestBody);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolMemoryInfoProperties_memoryUsedInMB(
+    const ZolSolutionsZolMemoryInfoProperties* record);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolMemoryInfoProperties_freeMemoryInMB(
+    const ZolSolutionsZolMemoryInfoProperties* record);
 
 /* ZolPermissionProperties */
-ZOLSOLUTIONS_C_API ZolSolutionsZolPermissionProperties *
-ZolSolutionsZolPermissionProperties_initWithPermissions(const char *const *permissions,
+ZOLSOLUTIONS_C_API ZolSolutionsZolPermissionProperties*
+ZolSolutionsZolPermissionProperties_initWithPermissions(const char* const* permissions,
                                                         size_t permissionsCount);
-ZOLSOLUTIONS_C_API ZolSolutionsZolPermissionProperties *
+ZOLSOLUTIONS_C_API ZolSolutionsZolPermissionProperties*
 ZolSolutionsZolPermissionProperties_initWithPermissions_requestParams_requestBody(
-    const char *const *permissions, size_t permissionsCount,
-    const ZolSolutionsRequestParam *requestParams, size_t requestParamsCount,
-    const char *requestBody);
-ZOLSOLUTIONS_C_API ZolSolutionsZolPermissionProperties *
+    const char* const* permissions, size_t permissionsCount,
+    const ZolSolutionsRequestParam* requestParams, size_t requestParamsCount,
+    const char* requestBody);
+ZOLSOLUTIONS_C_API ZolSolutionsZolPermissionProperties*
 ZolSolutionsZolPermissionProperties_doCopyPermissions_requestParams_requestBody(
-    const ZolSolutionsZolPermissionProperties *record, const char *const *permissions,
-    size_t permissionsCount, const ZolSolutionsRequestParam *requestParams,
-    size_t requestParamsCount, const char *requestBody);
+    const ZolSolutionsZolPermissionProperties* record, const char* const* permissions,
+    size_t permissionsCount, const ZolSolutionsRequestParam* requestParams,
+    size_t requestParamsCount, const char* requestBody);
 /** A JSON array text of the permissions, in order. */
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolPermissionProperties_permissions(
-    const ZolSolutionsZolPermissionProperties *record);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolPermissionProperties_permissions(
+    const ZolSolutionsZolPermissionProperties* record);
 
 /* ZolSDKConfigurationProperties */
-ZOLSOLUTIONS_C_API ZolSolutionsZolSDKConfigurationProperties *
-ZolSolutionsZolSDKConfigurationProperties_initWithConfiguration(const char *configuration);
-ZOLSOLUTIONS_C_API ZolSolutionsZolSDKConfigurationProperties *
+ZOLSOLUTIONS_C_API ZolSolutionsZolSDKConfigurationProperties*
+ZolSolutionsZolSDKConfigurationProperties_initWithConfiguration(const char* configuration);
+ZOLSOLUTIONS_C_API ZolSolutionsZolSDKConfigurationProperties*
 ZolSolutionsZolSDKConfigurationProperties_initWithConfiguration_requestParams_requestBody(
-    const char *configuration, const ZolSolutionsRequestParam *requestParams,
-    size_t requestParamsCount, const char *requestBody);
-ZOLSOLUTIONS_C_API ZolSolutionsZolSDKConfigurationProperties *
+    const char* configuration, const ZolSolutionsRequestParam* requestParams,
+    size_t requestParamsCount, const char* requestBody);
+ZOLSOLUTIONS_C_API ZolSolutionsZolSDKConfigurationProperties*
 ZolSolutionsZolSDKConfigurationProperties_doCopyConfiguration_requestParams_requestBody(
-    const ZolSolutionsZolSDKConfigurationProperties *record, const char *configuration,
-    const ZolSolutionsRequestParam *requestParams, size_t requestParamsCount,
-    const char *requestBody);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolSDKConfigurationProperties_configuration(
-    const ZolSolutionsZolSDKConfigurationProperties *record);
+    const ZolSolutionsZolSDKConfigurationProperties* record, const char* configuration,
+    const ZolSolutionsRequestParam* requestParams, size_t requestParamsCount,
+    const char* requestBody);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolSDKConfigurationProperties_configuration(
+    const ZolSolutionsZolSDKConfigurationProperties* record);
 
 /* ZolSDKResultProperties */
-ZOLSOLUTIONS_C_API ZolSolutionsZolSDKResultProperties *
-ZolSolutionsZolSDKResultProperties_initWithResult(const char *result);
-ZOLSOLUTIONS_C_API ZolSolutionsZolSDKResultProperties *
+ZOLSOLUTIONS_C_API ZolSolutionsZolSDKResultProperties*
+ZolSolutionsZolSDKResultProperties_initWithResult(const char* result);
+ZOLSOLUTIONS_C_API ZolSolutionsZolSDKResultProperties*
 ZolSolutionsZolSDKResultProperties_initWithResult_requestParams_requestBody(
-    const char *result, const ZolSolutionsRequestParam *requestParams, size_t requestParamsCount,
-    const char *requestBody);
-ZOLSOLUTIONS_C_API ZolSolutionsZolSDKResultProperties *
+    const char* result, const ZolSolutionsRequestParam* requestParams, size_t requestParamsCount,
+    const char* requestBody);
+ZOLSOLUTIONS_C_API ZolSolutionsZolSDKResultProperties*
 ZolSolutionsZolSDKResultProperties_doCopyResult_requestParams_requestBody(
-    const ZolSolutionsZolSDKResultProperties *record, const char *result,
-    const ZolSolutionsRequestParam *requestParams, size_t requestParamsCount,
-    const char *requestBody);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolSDKResultProperties_result(
-    const ZolSolutionsZolSDKResultProperties *record);
+    const ZolSolutionsZolSDKResultProperties* record, const char* result,
+    const ZolSolutionsRequestParam* requestParams, size_t requestParamsCount,
+    const char* requestBody);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolSDKResultProperties_result(
+    const ZolSolutionsZolSDKResultProperties* record);
 
 /* ---------------------------------------------------------------------------------------------
  * toJsonObject: a JSON object text in, the same object without its member "type" out, members in
  * their order (a member given twice keeps its first place and its last value). Fails for
  * malformed JSON and for JSON that is not an object.
  */
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolMapExtensionsKt_toJsonObject(const char *json);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolMapExtensionsKt_toJsonObject(const char* json);
 
 /* ---------------------------------------------------------------------------------------------
  * ZolHttpResponse: a status code and an optional body text.
@@ -428,22 +431,24 @@ ZOLSOLUTIONS_C_API char *ZolSolutionsZolMapExtensionsKt_toJsonObject(const char 
 typedef struct ZolSolutionsZolHttpResponse ZolSolutionsZolHttpResponse;
 
 /** `body` NULL means absent, which differs from "". */
-ZOLSOLUTIONS_C_API ZolSolutionsZolHttpResponse *ZolSolutionsZolHttpResponse_initWithStatusCode_body(
-    int32_t statusCode, const char *body);
-ZOLSOLUTIONS_C_API ZolSolutionsZolHttpResponse *ZolSolutionsZolHttpResponse_doCopyStatusCode_body(
-    const ZolSolutionsZolHttpResponse *response, int32_t statusCode, const char *body);
-ZOLSOLUTIONS_C_API void ZolSolutionsZolHttpResponse_release(ZolSolutionsZolHttpResponse *response);
+ZOLSOLUTIONS_C_API ZolSolutionsZolHttpResponse* ZolSolutionsZolHttpResponse_initWithStatusCode_body(
+    int32_t statusCode, const char* body);
+ZOLSOLUTIONS_C_API ZolSolutionsZolHttpResponse* ZolSolutionsZolHttpResponse_doCopyStatusCode_body(
+    const ZolSolutionsZolHttpResponse* response, int32_t statusCode, const char* body);
+ZOLSOLUTIONS_C_API void ZolSolutionsZolHttpResponse_release(ZolSolutionsZolHttpResponse* response);
 ZOLSOLUTIONS_C_API int32_t
-ZolSolutionsZolHttpResponse_statusCode(const ZolSolutionsZolHttpResponse *response);
+ZolSolutionsZolHttpResponse_statusCode(const ZolSolutionsZolHttpResponse* response);
 /** NULL (and no message) when absent. */
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolHttpResponse_body(const ZolSolutionsZolHttpResponse *response);
-ZOLSOLUTIONS_C_API bool ZolSolutionsZolHttpResponse_isEqual(const ZolSolutionsZolHttpResponse *response,
-                                                            const ZolSolutionsZolHttpResponse *other);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolHttpResponse_body(
+    const ZolSolutionsZolHttpResponse* response);
+ZOLSOLUTIONS_C_API bool ZolSolutionsZolHttpResponse_isEqual(
+    const ZolSolutionsZolHttpResponse* response, const ZolSolutionsZolHttpResponse* other);
 /** statusCode * 31 + the UTF-16 hash of the body (0 when absent), wrapping at 32 bits. */
-ZOLSOLUTIONS_C_API int32_t ZolSolutionsZolHttpResponse_hash(const ZolSolutionsZolHttpResponse *response);
+ZOLSOLUTIONS_C_API int32_t
+ZolSolutionsZolHttpResponse_hash(const ZolSolutionsZolHttpResponse* response);
 /** "ZolHttpResponse(statusCode=200, body=OK)"; an absent body prints as null. */
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolHttpResponse_description(
-    const ZolSolutionsZolHttpResponse *response);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolHttpResponse_description(
+    const ZolSolutionsZolHttpResponse* response);
 
 /* ---------------------------------------------------------------------------------------------
  * Feature-toggle documents: ZolFeatureToggleResponse(fields) > ZolFeatureToggleFields(enabled) >
@@ -455,58 +460,63 @@ typedef struct ZolSolutionsZolBooleanValue ZolSolutionsZolBooleanValue;
 typedef struct ZolSolutionsZolFeatureToggleFields ZolSolutionsZolFeatureToggleFields;
 typedef struct ZolSolutionsZolFeatureToggleResponse ZolSolutionsZolFeatureToggleResponse;
 
-ZOLSOLUTIONS_C_API ZolSolutionsZolBooleanValue *ZolSolutionsZolBooleanValue_initWithBooleanValue(
+ZOLSOLUTIONS_C_API ZolSolutionsZolBooleanValue* ZolSolutionsZolBooleanValue_initWithBooleanValue(
     bool booleanValue);
-ZOLSOLUTIONS_C_API ZolSolutionsZolBooleanValue *ZolSolutionsZolBooleanValue_doCopyBooleanValue(
-    const ZolSolutionsZolBooleanValue *value, bool booleanValue);
-ZOLSOLUTIONS_C_API void ZolSolutionsZolBooleanValue_release(ZolSolutionsZolBooleanValue *value);
+ZOLSOLUTIONS_C_API ZolSolutionsZolBooleanValue* ZolSolutionsZolBooleanValue_doCopyBooleanValue(
+    const ZolSolutionsZolBooleanValue* value, bool booleanValue);
+ZOLSOLUTIONS_C_API void ZolSolutionsZolBooleanValue_release(ZolSolutionsZolBooleanValue* value);
 ZOLSOLUTIONS_C_API bool ZolSolutionsZolBooleanValue_booleanValue(
-    const ZolSolutionsZolBooleanValue *value);
-ZOLSOLUTIONS_C_API bool ZolSolutionsZolBooleanValue_isEqual(const ZolSolutionsZolBooleanValue *value,
-                                                            const ZolSolutionsZolBooleanValue *other);
+    const ZolSolutionsZolBooleanValue* value);
+ZOLSOLUTIONS_C_API bool ZolSolutionsZolBooleanValue_isEqual(
+    const ZolSolutionsZolBooleanValue* value, const ZolSolutionsZolBooleanValue* other);
 /** 1231 for true, 1237 for false. */
-ZOLSOLUTIONS_C_API int32_t ZolSolutionsZolBooleanValue_hash(const ZolSolutionsZolBooleanValue *value);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolBooleanValue_description(
-    const ZolSolutionsZolBooleanValue *value);
-
-ZOLSOLUTIONS_C_API ZolSolutionsZolFeatureToggleFields *ZolSolutionsZolFeatureToggleFields_initWithEnabled(
-    const ZolSolutionsZolBooleanValue *enabled);
-ZOLSOLUTIONS_C_API ZolSolutionsZolFeatureToggleFields *ZolSolutionsZolFeatureToggleFields_doCopyEnabled(
-    const ZolSolutionsZolFeatureToggleFields *fields, const ZolSolutionsZolBooleanValue *enabled);
-ZOLSOLUTIONS_C_API void ZolSolutionsZolFeatureToggleFields_release(
-    ZolSolutionsZolFeatureToggleFields *fields);
-ZOLSOLUTIONS_C_API ZolSolutionsZolBooleanValue *ZolSolutionsZolFeatureToggleFields_enabled(
-    const ZolSolutionsZolFeatureToggleFields *fields);
-ZOLSOLUTIONS_C_API bool ZolSolutionsZolFeatureToggleFields_isEqual(
-    const ZolSolutionsZolFeatureToggleFields *fields, const ZolSolutionsZolFeatureToggleFields *other);
 ZOLSOLUTIONS_C_API int32_t
-ZolSolutionsZolFeatureToggleFields_hash(const ZolSolutionsZolFeatureToggleFields *fields);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolFeatureToggleFields_description(
-    const ZolSolutionsZolFeatureToggleFields *fields);
+ZolSolutionsZolBooleanValue_hash(const ZolSolutionsZolBooleanValue* value);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolBooleanValue_description(
+    const ZolSolutionsZolBooleanValue* value);
 
-ZOLSOLUTIONS_C_API ZolSolutionsZolFeatureToggleResponse *ZolSolutionsZolFeatureToggleResponse_initWithFields(
-    const ZolSolutionsZolFeatureToggleFields *fields);
-ZOLSOLUTIONS_C_API ZolSolutionsZolFeatureToggleResponse *ZolSolutionsZolFeatureToggleResponse_doCopyFields(
-    const ZolSolutionsZolFeatureToggleResponse *response,
-    const ZolSolutionsZolFeatureToggleFields *fields);
+ZOLSOLUTIONS_C_API ZolSolutionsZolFeatureToggleFields*
+ZolSolutionsZolFeatureToggleFields_initWithEnabled(const ZolSolutionsZolBooleanValue* enabled);
+ZOLSOLUTIONS_C_API ZolSolutionsZolFeatureToggleFields*
+ZolSolutionsZolFeatureToggleFields_doCopyEnabled(const ZolSolutionsZolFeatureToggleFields* fields,
+                                                 const ZolSolutionsZolBooleanValue* enabled);
+ZOLSOLUTIONS_C_API void ZolSolutionsZolFeatureToggleFields_release(
+    ZolSolutionsZolFeatureToggleFields* fields);
+ZOLSOLUTIONS_C_API ZolSolutionsZolBooleanValue* ZolSolutionsZolFeatureToggleFields_enabled(
+    const ZolSolutionsZolFeatureToggleFields* fields);
+ZOLSOLUTIONS_C_API bool ZolSolutionsZolFeatureToggleFields_isEqual(
+    const ZolSolutionsZolFeatureToggleFields* fields,
+    const ZolSolutionsZolFeatureToggleFields* other);
+ZOLSOLUTIONS_C_API int32_t
+ZolSolutionsZolFeatureToggleFields_hash(const ZolSolutionsZolFeatureToggleFields* fields);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolFeatureToggleFields_description(
+    const ZolSolutionsZolFeatureToggleFields* fields);
+
+ZOLSOLUTIONS_C_API ZolSolutionsZolFeatureToggleResponse*
+ZolSolutionsZolFeatureToggleResponse_initWithFields(
+    const ZolSolutionsZolFeatureToggleFields* fields);
+ZOLSOLUTIONS_C_API ZolSolutionsZolFeatureToggleResponse*
+ZolSolutionsZolFeatureToggleResponse_doCopyFields(
+    const ZolSolutionsZolFeatureToggleResponse* response,
+    const ZolSolutionsZolFeatureToggleFields* fields);
 /**
  * Reads a toggle document strictly: one JSON document, "fields", "enabled" and "booleanValue"
  * required, other members ignored. Fails (NULL) for anything else, with a message that names a
  * missing member and the record that lacks it; never answers a default.
  */
-ZOLSOLUTIONS_C_API ZolSolutionsZolFeatureToggleResponse *ZolSolutionsZolFeatureToggleResponse_fromJsonJson(
-    const char *json);
+ZOLSOLUTIONS_C_API ZolSolutionsZolFeatureToggleResponse*
+ZolSolutionsZolFeatureToggleResponse_fromJsonJson(const char* json);
 ZOLSOLUTIONS_C_API void ZolSolutionsZolFeatureToggleResponse_release(
-    ZolSolutionsZolFeatureToggleResponse *response);
-ZOLSOLUTIONS_C_API ZolSolutionsZolFeatureToggleFields *ZolSolutionsZolFeatureToggleResponse_fields(
-    const ZolSolutionsZolFeatureToggleResponse *response);
+    ZolSolutionsZolFeatureToggleResponse* response);
+ZOLSOLUTIONS_C_API ZolSolutionsZolFeatureToggleFields* ZolSolutionsZolFeatureToggleResponse_fields(
+    const ZolSolutionsZolFeatureToggleResponse* response);
 ZOLSOLUTIONS_C_API bool ZolSolutionsZolFeatureToggleResponse_isEqual(
-    const ZolSolutionsZolFeatureToggleResponse *response,
-    const ZolSolutionsZolFeatureToggleResponse *other);
+    const ZolSolutionsZolFeatureToggleResponse* response,
+    const ZolSolutionsZolFeatureToggleResponse* other);
 ZOLSOLUTIONS_C_API int32_t
-ZolSolutionsZolFeatureToggleResponse_hash(const ZolSolutionsZolFeatureToggleResponse *response);
-ZOLSOLUTIONS_C_API char *ZolSolutionsZolFeatureToggleResponse_description(
-    const ZolSolutionsZolFeatureToggleResponse *response);
+ZolSolutionsZolFeatureToggleResponse_hash(const ZolSolutionsZolFeatureToggleResponse* response);
+ZOLSOLUTIONS_C_API char* ZolSolutionsZolFeatureToggleResponse_description(
+    const ZolSolutionsZolFeatureToggleResponse* response);
 
 /* ---------------------------------------------------------------------------------------------
  * ZolTracker: one capture run.
@@ -538,20 +548,19 @@ ZOLSOLUTIONS_C_API char *ZolSolutionsZolFeatureToggleResponse_description(
 typedef struct ZolSolutionsZolTracker ZolSolutionsZolTracker;
 
 /** `error` is NULL on success, otherwise a text lent for the duration of the call. */
-typedef void (*ZolSolutionsCompletionHandler)(void *context, const char *error);
+typedef void (*ZolSolutionsCompletionHandler)(void* context, const char* error);
 /** `sent` is true when the crash report's request was answered, whatever its status. */
-typedef void (*ZolSolutionsOnFinished)(void *context, bool sent);
+typedef void (*ZolSolutionsOnFinished)(void* context, bool sent);
 
 /**
  * Records the run's identity (and makes it the identity every property record reports,
  * process-wide). Sends nothing. Empty texts are accepted.
  */
-ZOLSOLUTIONS_C_API ZolSolutionsZolTracker *
-ZolSolutionsZolTracker_initWithSessionId_platform_clientId_personId(const char *sessionId,
-                                                                    ZolSolutionsZolPlatform platform,
-                                                                    const char *clientId,
-                                                                    const char *personId);
-ZOLSOLUTIONS_C_API void ZolSolutionsZolTracker_release(ZolSolutionsZolTracker *tracker);
+ZOLSOLUTIONS_C_API ZolSolutionsZolTracker*
+ZolSolutionsZolTracker_initWithSessionId_platform_clientId_personId(
+    const char* sessionId, ZolSolutionsZolPlatform platform, const char* clientId,
+    const char* personId);
+ZOLSOLUTIONS_C_API void ZolSolutionsZolTracker_release(ZolSolutionsZolTracker* tracker);
 
 /**
  * Reports one analytics event when the remote analytics switch is on, preceded by an identify
@@ -559,9 +568,9 @@ ZOLSOLUTIONS_C_API void ZolSolutionsZolTracker_release(ZolSolutionsZolTracker *t
  * release its handle as soon as the call returns.
  */
 ZOLSOLUTIONS_C_API bool ZolSolutionsZolTracker_sendEventEvent_properties_completionHandler(
-    ZolSolutionsZolTracker *tracker, ZolSolutionsZolEvent event,
-    const ZolSolutionsZolPropertiesBase *properties, ZolSolutionsCompletionHandler completionHandler,
-    void *context);
+    ZolSolutionsZolTracker* tracker, ZolSolutionsZolEvent event,
+    const ZolSolutionsZolPropertiesBase* properties,
+    ZolSolutionsCompletionHandler completionHandler, void* context);
 
 /**
  * Reports one crash when the remote crash switch is on. `onFinished` runs before
@@ -570,9 +579,10 @@ ZOLSOLUTIONS_C_API bool ZolSolutionsZolTracker_sendEventEvent_properties_complet
  * failed. When the switch's document cannot be read, `onFinished` is not called and
  * `completionHandler` gets the failure's text.
  */
-ZOLSOLUTIONS_C_API bool ZolSolutionsZolTracker_sendCrashlyticsStackTrace_onFinished_completionHandler(
-    ZolSolutionsZolTracker *tracker, const char *stackTrace, ZolSolutionsOnFinished onFinished,
-    ZolSolutionsCompletionHandler completionHandler, void *context);
+ZOLSOLUTIONS_C_API bool
+ZolSolutionsZolTracker_sendCrashlyticsStackTrace_onFinished_completionHandler(
+    ZolSolutionsZolTracker* tracker, const char* stackTrace, ZolSolutionsOnFinished onFinished,
+    ZolSolutionsCompletionHandler completionHandler, void* context);
 
 #ifdef __cplusplus
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "bridge/BridgeErrors.hpp"
 #include "zolsolutions/httpApi/endpoint/ZolHttpResponse.hpp"
@@ -58,8 +59,8 @@ const Handle& requiredHandle(const Handle* handle, std::string_view argument) {
 template <Enumeration E>
 E requiredEnumerator(std::int32_t raw, std::string_view argument, std::string_view enumeration) {
     if (!isEnumerator<E>(raw)) {
-        throw BridgeArgumentError(std::string(argument) + " " + std::to_string(raw) +
-                                  " is not a " + std::string(enumeration) + " (0 to " +
+        throw BridgeArgumentError(std::string(argument) + " " + std::to_string(raw) + " is not a " +
+                                  std::string(enumeration) + " (0 to " +
                                   std::to_string(enumeratorCount<E>() - 1) + ")");
     }
     return static_cast<E>(raw);

@@ -49,7 +49,8 @@ std::vector<std::string> requiredTexts(const char* const* texts, std::size_t cou
     std::vector<std::string> copies;
     copies.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        copies.push_back(requiredText(texts[i], std::string(argument) + "[" + std::to_string(i) + "]"));
+        copies.push_back(
+            requiredText(texts[i], std::string(argument) + "[" + std::to_string(i) + "]"));
     }
     return copies;
 }

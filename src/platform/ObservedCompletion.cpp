@@ -33,10 +33,9 @@ DataTaskCompletionHandler observeCompletion(DataTaskCompletionHandler handler,
                                             TransferObserver observer, std::string method,
                                             std::string url) {
     return [handler = std::move(handler), observer = std::move(observer),
-            method = std::move(method),
-            url = std::move(url)](std::optional<std::string> data,
-                                  std::shared_ptr<const UrlResponse> response,
-                                  std::optional<UrlError> error) {
+            method = std::move(method), url = std::move(url)](
+               std::optional<std::string> data, std::shared_ptr<const UrlResponse> response,
+               std::optional<UrlError> error) {
         tellObserver(observer, method, url, error ? 0 : statusOf(response));
         if (handler) {
             handler(std::move(data), std::move(response), std::move(error));

@@ -25,7 +25,7 @@ struct SwitchCase {
     const char* name;
     Report report;
     SwitchState state;
-    std::vector<std::string> urls;  // everything two reports in a row send
+    std::vector<std::string> urls;   // everything two reports in a row send
     std::optional<bool> onFinished;  // crash reports only; nullopt: never called
     bool completesWithError;
     bool printsFailure;
@@ -40,20 +40,45 @@ const std::vector<SwitchCase>& switchCases() {
     using zoltest::kCrashToggleUrl;
     using zoltest::kTrackUrl;
     static const std::vector<SwitchCase> cases{
-        {"EventsOn", Report::Event, SwitchState::On,
-         {kAnalyticsToggleUrl, kTrackUrl, kTrackUrl}, std::nullopt, false, false},
+        {"EventsOn",
+         Report::Event,
+         SwitchState::On,
+         {kAnalyticsToggleUrl, kTrackUrl, kTrackUrl},
+         std::nullopt,
+         false,
+         false},
         // Cached as off: the second event asks nobody.
-        {"EventsOff", Report::Event, SwitchState::Off, {kAnalyticsToggleUrl}, std::nullopt, false,
+        {"EventsOff",
+         Report::Event,
+         SwitchState::Off,
+         {kAnalyticsToggleUrl},
+         std::nullopt,
+         false,
          false},
         // No answer is no "off": printed, not cached, asked again.
-        {"EventsMissing", Report::Event, SwitchState::Missing,
-         {kAnalyticsToggleUrl, kAnalyticsToggleUrl}, std::nullopt, false, true},
-        {"CrashOn", Report::Crash, SwitchState::On, {kCrashToggleUrl, kTrackUrl, kTrackUrl}, true,
-         false, false},
+        {"EventsMissing",
+         Report::Event,
+         SwitchState::Missing,
+         {kAnalyticsToggleUrl, kAnalyticsToggleUrl},
+         std::nullopt,
+         false,
+         true},
+        {"CrashOn",
+         Report::Crash,
+         SwitchState::On,
+         {kCrashToggleUrl, kTrackUrl, kTrackUrl},
+         true,
+         false,
+         false},
         {"CrashOff", Report::Crash, SwitchState::Off, {kCrashToggleUrl}, false, false, false},
         // The one failure that reaches the host: no onFinished, an error for the completion.
-        {"CrashMissing", Report::Crash, SwitchState::Missing, {kCrashToggleUrl, kCrashToggleUrl},
-         std::nullopt, true, false},
+        {"CrashMissing",
+         Report::Crash,
+         SwitchState::Missing,
+         {kCrashToggleUrl, kCrashToggleUrl},
+         std::nullopt,
+         true,
+         false},
     };
     return cases;
 }
@@ -106,8 +131,7 @@ TEST_P(RemoteSwitch, TwoReportsInARowSendWhatTheSwitchAllows) {
         try {
             std::rethrow_exception(done[0].error());
         } catch (const std::exception& error) {
-            EXPECT_NE(std::string(error.what()).find("fields"), std::string::npos)
-                << error.what();
+            EXPECT_NE(std::string(error.what()).find("fields"), std::string::npos) << error.what();
         }
     }
 }

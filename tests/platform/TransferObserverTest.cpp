@@ -40,8 +40,8 @@ struct Observation {
 class ObservationLog {
   public:
     void attachTo(SessionConfiguration& configuration, const UrlSession*& session) {
-        configuration.observer = [this, &session](const std::string& method,
-                                                  const std::string& url, long status) {
+        configuration.observer = [this, &session](const std::string& method, const std::string& url,
+                                                  long status) {
             std::lock_guard lock(mutex_);
             observations_.push_back(
                 {method, url, status, session->isSessionThread(), completions_ == 0});

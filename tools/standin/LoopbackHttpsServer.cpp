@@ -1,5 +1,7 @@
 #include "standin/LoopbackHttpsServer.hpp"
 
+#include <sys/socket.h>
+
 #include <stdexcept>
 #include <utility>
 
@@ -29,6 +31,13 @@ LoopbackHttpsServer::LoopbackHttpsServer(const std::vector<std::string>& hosts, 
     }
     server_->new_task_queue = [] { return new httplib::ThreadPool(kConnectionThreads); };
     server_->set_keep_alive_max_count(kRequestsPerConnection);
+    // cpp-httplib's default, SO_REUSEPORT, lets a second server bind a port that is in use and
+    // silently take half of its connections. SO_REUSEADDR alone still allows a quick restart on
+    // a port whose old connections linger in TIME_WAIT.
+    server_->set_socket_options([](socket_t socket) {
+        int yes = 1;
+        setsockopt(socket, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof(yes));
+    });
     if (port < 0 || port > 65535) {
         throw std::invalid_argument("not a port number: " + std::to_string(port));
     }
