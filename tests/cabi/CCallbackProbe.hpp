@@ -15,13 +15,12 @@ class CCallbackProbe {
   public:
     static void completion(void* context, const char* error) {
         auto* probe = static_cast<CCallbackProbe*>(context);
-        {
-            std::lock_guard lock(probe->mutex_);
-            ++probe->completions_;
-            // Copied here: the text is lent for the duration of the call only.
-            probe->error_ = error != nullptr ? std::optional<std::string>(error) : std::nullopt;
-            probe->thread_ = std::this_thread::get_id();
-        }
+        // Notified under the lock: the waiter may destroy the probe as soon as it may take it.
+        std::lock_guard lock(probe->mutex_);
+        ++probe->completions_;
+        // Copied here: the text is lent for the duration of the call only.
+        probe->error_ = error != nullptr ? std::optional<std::string>(error) : std::nullopt;
+        probe->thread_ = std::this_thread::get_id();
         probe->changed_.notify_all();
     }
 

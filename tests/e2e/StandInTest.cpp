@@ -336,19 +336,12 @@ TEST_F(StandInFiles, WritesItsCaCertificateWhereAskedAndSaysWhenItCannot) {
     EXPECT_THROW(standIn.writeCaFile(directory / "no-such-folder" / "ca.pem"), std::runtime_error);
 }
 
-TEST(StandInPort, ListensOnAGivenPortAndRefusesOneInUseOrOutOfRange) {
-    int port = 0;
-    {
-        StandIn first;
-        port = first.port();
-        StandIn::Options taken;
-        taken.port = port;
-        EXPECT_THROW(StandIn{taken}, std::runtime_error);
-    }
-    StandIn::Options given;
-    given.port = port;
-    StandIn standIn(given);
-    EXPECT_EQ(standIn.port(), port);
+TEST(StandInPort, RefusesAPortInUseOrOutOfRange) {
+    StandIn standIn;
+    const int port = standIn.port();
+    StandIn::Options taken;
+    taken.port = port;
+    EXPECT_THROW(StandIn{taken}, std::runtime_error);
     const std::vector<std::string> rules{
         "zolsolutions.dataplane.rudderstack.com:443:127.0.0.1:" + std::to_string(port),
         "firestore.googleapis.com:443:127.0.0.1:" + std::to_string(port)};
