@@ -1,0 +1,44 @@
+#!/usr/bin/env bash
+# The benchmarks, from a fresh Debian 12 machine: installs what is missing, builds them in
+# Release in build/bench, runs them, and prints, last, one `NAME VALUE UNIT` line per figure so
+# that runs can be compared. Not part of the test suite. About two minutes on 2 cores.
+#   ZOL_JOBS=N               parallel build jobs (default: nproc)
+#   ZOL_BENCH_REPETITIONS=N  repetitions of each timed benchmark; medians are reported (default 5)
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+
+bash scripts/install-deps.sh
+
+dir=build/bench
+results="$dir/results"
+jobs="${ZOL_JOBS:-$(nproc)}"
+repetitions="${ZOL_BENCH_REPETITIONS:-5}"
+
+echo "=== bench: configure and build"
+cmake -S . -B "$dir" -DCMAKE_BUILD_TYPE=Release -DZOL_BUILD_BENCHMARKS=ON -DZOL_BUILD_TESTS=OFF \
+  >/dev/null
+cmake --build "$dir" -j "$jobs" --target zol_bench_render zol_bench_send zol_bench_queue
+mkdir -p "$results"
+rm -f "$results"/*
+
+# Repetitions in random order, so that a change in the machine's load falls on both sides of a
+# ratio alike; the medians go into the figures.
+timed=(--benchmark_repetitions="$repetitions" --benchmark_enable_random_interleaving=true)
+
+echo "=== bench: rendering"
+"$dir/bench/zol_bench_render" "${timed[@]}" --benchmark_min_time=0.2 \
+  --benchmark_out="$results/render.json" --benchmark_out_format=json
+echo "=== bench: sending over loopback HTTPS"
+"$dir/bench/zol_bench_send" "${timed[@]}" --benchmark_min_time=0.3 \
+  --benchmark_out="$results/send.json" --benchmark_out_format=json
+echo "=== bench: 100,000 queued events (own processes, for their peak RSS)"
+"$dir/bench/zol_bench_queue" | tee "$results/queue.txt"
+"$dir/bench/zol_bench_queue" --shared-record | tee "$results/queue-library.txt"
+
+status=0
+python3 bench/figures.py "$results" >"$results/figures.txt" || status=$?
+echo "=== machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2- | sed 's/^ *//'), load average $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "=== figures"
+cat "$results/figures.txt"
+exit "$status"
