@@ -8,7 +8,7 @@ rm -rf "$work"; mkdir -p "$work"
 jobs="${ZOL_JOBS:-$(nproc)}"
 
 echo "=== consumer: install"
-cmake -S "$root" -B "$work/lib" -DCMAKE_BUILD_TYPE=Release -DZOL_BUILD_TESTS=OFF -DZOL_BUILD_TOOLS=OFF \
+cmake -S "$root" -B "$work/lib" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DZOL_BUILD_TESTS=OFF -DZOL_BUILD_TOOLS=OFF \
   -DCMAKE_INSTALL_PREFIX="$work/prefix" >/dev/null
 cmake --build "$work/lib" -j "$jobs" >/dev/null
 cmake --install "$work/lib" >/dev/null
