@@ -18,6 +18,8 @@ ZolTrackEvent uploadEnvelope(std::shared_ptr<const ZolPropertiesBase> record) {
                          std::move(record));
 }
 
-ZolTracker benchTracker() { return ZolTracker(kSessionId, ZolPlatform::NATIVE_IOS, kClientId, kPersonId); }
+ZolTracker benchTracker() {
+    return ZolTracker(kSessionId, ZolPlatform::NATIVE_IOS, kClientId, kPersonId);
+}
 
 }  // namespace zolbench

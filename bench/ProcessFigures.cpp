@@ -41,7 +41,9 @@ std::uint64_t residentBytes() {
     return residentPages * static_cast<std::uint64_t>(sysconf(_SC_PAGESIZE));
 }
 
-std::uint64_t peakResidentBytes() { return statusKilobytes("VmHWM"); }
+std::uint64_t peakResidentBytes() {
+    return statusKilobytes("VmHWM");
+}
 
 bool resetPeakResident() {
     std::ofstream clearRefs("/proc/self/clear_refs");

@@ -34,9 +34,10 @@ BENCHMARK(BM_RenderTrackLiteral);
 // makes their texts comparable.
 bool sameBytesAsLiteral() {
     const ZolTrackEvent plain = zolbench::uploadEnvelope();
-    const ZolTrackEvent awkward = zolbench::uploadEnvelope(std::make_shared<ZolAPIResponseProperties>(
-        "/up\"load\\", "500", "1\t2", "line\nbreak \u00e9\u6f22 \x01",
-        ZolRequestParams{{"a", ""}, {"type", "kept"}, {"\u00fc", "/"}}, std::string()));
+    const ZolTrackEvent awkward =
+        zolbench::uploadEnvelope(std::make_shared<ZolAPIResponseProperties>(
+            "/up\"load\\", "500", "1\t2", "line\nbreak \u00e9\u6f22 \x01",
+            ZolRequestParams{{"a", ""}, {"type", "kept"}, {"\u00fc", "/"}}, std::string()));
     bool same = true;
     for (const double reading : {1714979289.010, 1714979289.0}) {
         detail::setClockForTesting([reading] { return reading; });

@@ -4,7 +4,6 @@
 #include <benchmark/benchmark.h>
 #include <curl/curl.h>
 
-#include <cstdio>
 #include <exception>
 #include <functional>
 #include <set>
@@ -132,8 +131,7 @@ int main(int argc, char** argv) {
     benchmark::RegisterBenchmark("BM_SendRawCurl", postWithRawCurl, std::ref(standIn))
         ->UseRealTime()
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("BM_SendHundredTrackers", sendOnHundredTrackers,
-                                 std::ref(standIn))
+    benchmark::RegisterBenchmark("BM_SendHundredTrackers", sendOnHundredTrackers, std::ref(standIn))
         ->UseRealTime()
         ->Unit(benchmark::kMillisecond);
     benchmark::RunSpecifiedBenchmarks();

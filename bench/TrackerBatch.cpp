@@ -5,8 +5,7 @@
 
 namespace zolbench {
 
-CompletionCountdown::CompletionCountdown(std::size_t expected)
-    : state_(std::make_shared<State>()) {
+CompletionCountdown::CompletionCountdown(std::size_t expected) : state_(std::make_shared<State>()) {
     state_->left = expected;
 }
 
@@ -32,10 +31,10 @@ std::size_t CompletionCountdown::failures() const {
     return state_->failures;
 }
 
-void sendBatch(std::vector<zolsolutions::ZolTracker>& trackers, std::size_t perTracker,
-               zolsolutions::ZolEvent event,
-               const std::function<std::shared_ptr<const zolsolutions::ZolPropertiesBase>()>&
-                   makeRecord) {
+void sendBatch(
+    std::vector<zolsolutions::ZolTracker>& trackers, std::size_t perTracker,
+    zolsolutions::ZolEvent event,
+    const std::function<std::shared_ptr<const zolsolutions::ZolPropertiesBase>()>& makeRecord) {
     const CompletionCountdown countdown(trackers.size() * perTracker);
     for (std::size_t i = 0; i < perTracker; ++i) {
         for (auto& tracker : trackers) {

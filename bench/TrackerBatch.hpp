@@ -50,9 +50,9 @@ inline constexpr std::chrono::seconds kBatchTimeout{120};
 /// Sends `perTracker` events of `event` with a fresh `makeRecord()` on every tracker, all started
 /// before any is waited for, and blocks until all have completed. Throws std::runtime_error when
 /// they do not complete within kBatchTimeout or a completion carries an error.
-void sendBatch(std::vector<zolsolutions::ZolTracker>& trackers, std::size_t perTracker,
-               zolsolutions::ZolEvent event,
-               const std::function<std::shared_ptr<const zolsolutions::ZolPropertiesBase>()>&
-                   makeRecord);
+void sendBatch(
+    std::vector<zolsolutions::ZolTracker>& trackers, std::size_t perTracker,
+    zolsolutions::ZolEvent event,
+    const std::function<std::shared_ptr<const zolsolutions::ZolPropertiesBase>()>& makeRecord);
 
 }  // namespace zolbench

@@ -2,6 +2,7 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -75,7 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
 using CrashSourcesTest = zoltest::StandInTest;
 
 TEST_F(CrashSourcesTest, InlineTextAndAFileAreSentUnchanged) {
-    const std::string path = ::testing::TempDir() + "zol-crash-trace.txt";
+    const std::string path =
+        ::testing::TempDir() + "zol-crash-trace-" + std::to_string(getpid()) + ".txt";
     std::ofstream(path, std::ios::binary) << kStackTrace;
     const std::vector<std::vector<std::string>> sources{
         {"--stack-trace", kStackTrace},

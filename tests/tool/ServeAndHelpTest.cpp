@@ -2,9 +2,10 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
-
 #include <signal.h>
+#include <unistd.h>
 
+#include <cstdio>
 #include <regex>
 #include <string>
 #include <vector>
@@ -18,7 +19,8 @@ namespace {
 using ::testing::HasSubstr;
 
 TEST(ServeTest, ServesAnotherProcessThroughThePrintedRulesAndCertificateUntilInterrupted) {
-    const std::string caPath = ::testing::TempDir() + "zol-serve-test-ca.pem";
+    const std::string caPath =
+        ::testing::TempDir() + "zol-serve-test-ca-" + std::to_string(getpid()) + ".pem";
     zoltest::ToolProcess serve({"serve", "--crash", "off", "--ca-out", caPath});
     ASSERT_TRUE(serve.waitForOutput("Press Ctrl-C to stop.")) << serve.outSoFar();
     const std::string banner = serve.outSoFar();
@@ -46,6 +48,7 @@ TEST(ServeTest, ServesAnotherProcessThroughThePrintedRulesAndCertificateUntilInt
     EXPECT_EQ(served.exitCode, 0) << served.err;
     EXPECT_THAT(served.out, HasSubstr("interrupted after 1 requests"));
     zoltest::expectNoCredential(served);
+    std::remove(caPath.c_str());
 }
 
 TEST(ServeTest, APortThatCannotBeHadIsRefusedWithoutServing) {

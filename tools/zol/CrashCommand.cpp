@@ -34,8 +34,8 @@ int runCrash(const ParsedArguments& arguments, Console& console) {
         return kExitFailure;
     }
     if (!finished->has_value()) {
-        console.err("zol crash: the crash report was not sent: " + describeFailure(*outcome) +
-                    "\n");
+        console.err("zol crash: the crash report was not sent: " +
+                    outcome->failure.value_or("no failure given") + "\n");
         return kExitFailure;
     }
     console.out(**finished ? "true\n" : "false\n");

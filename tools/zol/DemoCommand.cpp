@@ -19,12 +19,12 @@ namespace zolsolutions::tool {
 
 namespace {
 
-std::string crashOutcome(const std::optional<bool>& finished, const std::exception_ptr& error) {
+std::string crashOutcome(const std::optional<bool>& finished, const CompletionOutcome& outcome) {
     if (finished) {
         return *finished ? "onFinished(true): the report was sent"
                          : "onFinished(false): the report was not sent";
     }
-    return "onFinished not called: " + describeFailure(error);
+    return "onFinished not called: " + outcome.failure.value_or("no failure given");
 }
 
 int runDemo(const ParsedArguments& arguments, Console& console) {
@@ -61,7 +61,7 @@ int runDemo(const ParsedArguments& arguments, Console& console) {
         captureRunStackTrace(), [finished](bool sent) { *finished = sent; },
         latches.back().handler());
 
-    std::exception_ptr crashError;
+    CompletionOutcome crashCompletion;
     for (std::size_t i = 0; i < latches.size(); ++i) {
         const auto outcome = latches[i].waitUntil(deadline);
         if (!outcome) {
@@ -70,13 +70,14 @@ int runDemo(const ParsedArguments& arguments, Console& console) {
             return kExitFailure;
         }
         if (i + 1 == latches.size()) {
-            crashError = *outcome;
+            crashCompletion = *outcome;
         }
     }
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - started);
 
-    console.out(style.bold("crash report") + ": " + crashOutcome(*finished, crashError) + "\n");
+    console.out(style.bold("crash report") + ": " + crashOutcome(*finished, crashCompletion) +
+                "\n");
     console.out(style.green(std::to_string(standIn.requests().size()) + " requests, " +
                             std::to_string(standIn.bytesReceived()) + " bytes received, " +
                             std::to_string(elapsed.count()) + " ms") +

@@ -45,9 +45,8 @@ int runSend(const ParsedArguments& arguments, Console& console) {
                     " s; giving up\n");
         return kExitFailure;
     }
-    if (*outcome) {
-        console.err("zol send: the operation ended with a failure: " + describeFailure(*outcome) +
-                    "\n");
+    if (outcome->failure) {
+        console.err("zol send: the operation ended with a failure: " + *outcome->failure + "\n");
         return kExitFailure;
     }
     return kExitSuccess;
