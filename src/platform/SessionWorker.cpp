@@ -32,6 +32,8 @@ SessionWorker::SessionWorker(std::shared_ptr<SessionInbox> inbox, TransferLimits
     if (!multi_) {
         throw std::runtime_error("libcurl gave no multi handle");
     }
+    // Like a platform session, a few connections per host at most; more only queue at the server.
+    curl_multi_setopt(multi_.get(), CURLMOPT_MAX_HOST_CONNECTIONS, 6L);
     // From here on only the worker thread uses the multi handle; the inbox merely wakes it.
     inbox_->attach(multi_.get());
     thread_ = std::thread([this] { run(); });

@@ -54,26 +54,33 @@ runtime::Task<bool> getFeatureToggle(ZolTrackerState& tracker, ZolFeatureToggleE
     co_return enabled;
 }
 
-runtime::Task<void> sendEvent(std::shared_ptr<ZolTrackerState> tracker, ZolEvent event,
-                              std::shared_ptr<const ZolPropertiesBase> properties) {
-    auto lock = co_await tracker->mutex.lock();
+// Runs once the lock is held. Kept apart from sendEvent so that an operation waiting in the lock's
+// queue holds only a small frame, not the locals of everything that follows.
+runtime::Task<void> sendEventLocked(ZolTrackerState& tracker, ZolEvent event,
+                                    std::shared_ptr<const ZolPropertiesBase> properties) {
     try {
-        if (!co_await getFeatureToggle(*tracker, ZolFeatureToggleEvent::ANALYTICS)) {
+        if (!co_await getFeatureToggle(tracker, ZolFeatureToggleEvent::ANALYTICS)) {
             co_return;
         }
         if (needsIdentify(event)) {
-            co_await sendIdentify(*tracker);
+            co_await sendIdentify(tracker);
         }
-        const ZolTrackEvent track(tracker->sessionId, tracker->personId, event, eventType(event),
+        const ZolTrackEvent track(tracker.sessionId, tracker.personId, event, eventType(event),
                                   std::move(properties));
         std::string path = lowerCaseName(ZolRudderStackPath::TRACK);
         std::string body = track.toJson();
-        const ZolRudderStackEndpoint endpoint(std::move(path), tracker->analyticsAuthHeader,
+        const ZolRudderStackEndpoint endpoint(std::move(path), tracker.analyticsAuthHeader,
                                               std::move(body));
-        co_await tracker->httpClient->request(endpoint);
+        co_await tracker.httpClient->request(endpoint);
     } catch (...) {
         reportFailure("sendEvent", std::current_exception());
     }
+}
+
+runtime::Task<void> sendEvent(std::shared_ptr<ZolTrackerState> tracker, ZolEvent event,
+                              std::shared_ptr<const ZolPropertiesBase> properties) {
+    auto lock = co_await tracker->mutex.lock();
+    co_await sendEventLocked(*tracker, event, std::move(properties));
 }
 
 runtime::Task<void> sendCrashlytics(std::shared_ptr<ZolTrackerState> tracker,

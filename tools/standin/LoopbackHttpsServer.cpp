@@ -2,7 +2,9 @@
 
 #include <sys/socket.h>
 
+#include <chrono>
 #include <stdexcept>
+#include <thread>
 #include <utility>
 
 #include "standin/ServiceHosts.hpp"
@@ -13,7 +15,8 @@ namespace {
 
 // Every idle keep-alive connection holds one thread, and clients open one connection per
 // concurrent request: enough threads that a burst never waits for an idle one to time out.
-constexpr std::size_t kConnectionThreads = 32;
+// Idle keep-alive connections each hold a thread; 100 trackers at once must all be served.
+constexpr std::size_t kConnectionThreads = 128;
 constexpr std::size_t kRequestsPerConnection = 1000;
 
 }  // namespace
@@ -31,6 +34,8 @@ LoopbackHttpsServer::LoopbackHttpsServer(const std::vector<std::string>& hosts, 
     }
     server_->new_task_queue = [] { return new httplib::ThreadPool(kConnectionThreads); };
     server_->set_keep_alive_max_count(kRequestsPerConnection);
+    // Without it every answer's second small write waits for the client's delayed ACK (~40 ms).
+    server_->set_tcp_nodelay(true);
     // cpp-httplib's default, SO_REUSEPORT, lets a second server bind a port that is in use and
     // silently take half of its connections. SO_REUSEADDR alone still allows a quick restart on
     // a port whose old connections linger in TIME_WAIT.
@@ -53,6 +58,10 @@ LoopbackHttpsServer::LoopbackHttpsServer(const std::vector<std::string>& hosts, 
     }
     // Already listening: connections made before this thread runs wait in the backlog.
     thread_ = std::thread([this] { server_->listen_after_bind(); });
+    // stop() is a no-op until the loop runs: wait for it, so that destruction never hangs.
+    for (int i = 0; i < 5000 && !server_->is_running(); ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 LoopbackHttpsServer::~LoopbackHttpsServer() {
