@@ -214,6 +214,11 @@ TEST(StandInObserver, SeesEveryRequestAndCannotBreakAnAnswerByThrowing) {
 
 TEST(StandInSwitches, FlipWhileRequestsAreServedConcurrently) {
     StandIn standIn;
+    // cpp-httplib builds function-local tables on its first request, on the client's side and on
+    // the server's, inside a library that ThreadSanitizer cannot see into: one request on a
+    // connection that closes before the readers start builds them in an order it can follow.
+    ASSERT_TRUE(clientFor(standIn)->Get("/"));
+    standIn.clear();
     std::atomic<bool> flipping{true};
     std::thread flipper([&] {
         for (int i = 0; flipping; ++i) {
