@@ -4,8 +4,8 @@
 #include <cstdio>
 
 int main() {
-    zolsolutions::ZolTracker tracker("session-1", zolsolutions::ZolPlatform::NATIVE_IOS,
-                                     "client-1", "person-1");
+    zolsolutions::ZolTracker tracker("session-1", zolsolutions::ZolPlatform::NATIVE_IOS, "client-1",
+                                     "person-1");
     auto properties = std::make_shared<zolsolutions::ZolErrorProperties>("E1", "none");
     std::printf("consumer ok: %s %s\n", properties->toString().c_str(),
                 zolsolutions::eventName(zolsolutions::ZolEvent::SDK_RESULT).c_str());

@@ -6,17 +6,19 @@ namespace zolsolutions::tool {
 
 namespace {
 
-const OptionSpec* findOption(std::span<const OptionSpec> options, std::string_view name) {
-    const auto found = std::find_if(options.begin(), options.end(),
-                                    [name](const OptionSpec& spec) { return spec.name == name; });
+const OptionDefinition* findOption(std::span<const OptionDefinition> options,
+                                   std::string_view name) {
+    const auto found = std::find_if(
+        options.begin(), options.end(),
+        [name](const OptionDefinition& definition) { return definition.name == name; });
     return found == options.end() ? nullptr : &*found;
 }
 
-std::string optionUsage(const OptionSpec& spec) {
-    std::string usage(spec.name);
-    if (!spec.valueName.empty()) {
+std::string optionUsage(const OptionDefinition& definition) {
+    std::string usage(definition.name);
+    if (!definition.valueName.empty()) {
         usage += ' ';
-        usage += spec.valueName;
+        usage += definition.valueName;
     }
     return usage;
 }
@@ -41,7 +43,7 @@ std::vector<std::string> ParsedArguments::values(std::string_view name) const {
 }
 
 ParsedArguments parseArguments(std::span<const std::string> arguments,
-                               std::span<const OptionSpec> options) {
+                               std::span<const OptionDefinition> options) {
     ParsedArguments parsed;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
@@ -54,15 +56,15 @@ ParsedArguments parseArguments(std::span<const std::string> arguments,
         }
         const std::size_t equals = argument.find('=');
         const std::string name = argument.substr(0, equals);
-        const OptionSpec* spec = findOption(options, name);
-        if (spec == nullptr) {
+        const OptionDefinition* definition = findOption(options, name);
+        if (definition == nullptr) {
             throw UsageError("unknown option '" + name + "'");
         }
         std::vector<std::string>& values = parsed.given_[name];
-        if (!spec->repeatable && !values.empty()) {
+        if (!definition->repeatable && !values.empty()) {
             throw UsageError("option " + name + " given more than once");
         }
-        if (spec->valueName.empty()) {
+        if (definition->valueName.empty()) {
             if (equals != std::string::npos) {
                 throw UsageError("option " + name + " takes no value");
             }
@@ -76,23 +78,23 @@ ParsedArguments parseArguments(std::span<const std::string> arguments,
             // session id may legitimately do so.
             values.push_back(arguments[++i]);
         } else {
-            throw UsageError("option " + name + " needs a value: " + optionUsage(*spec));
+            throw UsageError("option " + name + " needs a value: " + optionUsage(*definition));
         }
     }
     return parsed;
 }
 
-std::string describeOptions(std::span<const OptionSpec> options) {
+std::string describeOptions(std::span<const OptionDefinition> options) {
     std::size_t width = 0;
-    for (const OptionSpec& spec : options) {
-        width = std::max(width, optionUsage(spec).size());
+    for (const OptionDefinition& definition : options) {
+        width = std::max(width, optionUsage(definition).size());
     }
     std::string text;
-    for (const OptionSpec& spec : options) {
-        const std::string usage = optionUsage(spec);
+    for (const OptionDefinition& definition : options) {
+        const std::string usage = optionUsage(definition);
         text += "  " + usage + std::string(width - usage.size() + 2, ' ');
-        text += spec.help;
-        if (spec.repeatable) {
+        text += definition.help;
+        if (definition.repeatable) {
             text += " (repeatable)";
         }
         text += '\n';

@@ -19,7 +19,7 @@ class UsageError : public std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
-struct OptionSpec {
+struct OptionDefinition {
     std::string_view name;       // "--event"
     std::string_view valueName;  // "NAME"; empty: a switch that takes no value
     std::string_view help;       // one line for --help
@@ -38,7 +38,7 @@ class ParsedArguments {
 
   private:
     friend ParsedArguments parseArguments(std::span<const std::string>,
-                                          std::span<const OptionSpec>);
+                                          std::span<const OptionDefinition>);
     bool helpRequested_ = false;
     std::map<std::string, std::vector<std::string>, std::less<>> given_;
 };
@@ -47,9 +47,9 @@ class ParsedArguments {
 /// an unknown option, a missing value, a value given to a switch, a non-repeatable option given
 /// twice, or any argument that is not an option.
 ParsedArguments parseArguments(std::span<const std::string> arguments,
-                               std::span<const OptionSpec> options);
+                               std::span<const OptionDefinition> options);
 
 /// The options block of a help text: one aligned line per option.
-std::string describeOptions(std::span<const OptionSpec> options);
+std::string describeOptions(std::span<const OptionDefinition> options);
 
 }  // namespace zolsolutions::tool

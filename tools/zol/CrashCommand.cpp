@@ -42,13 +42,13 @@ int runCrash(const ParsedArguments& arguments, Console& console) {
     return **finished ? kExitSuccess : kExitFailure;
 }
 
-std::vector<OptionSpec> crashOptions() {
-    std::vector<OptionSpec> options{
+std::vector<OptionDefinition> crashOptions() {
+    std::vector<OptionDefinition> options{
         {"--stack-trace", "TEXT", "the stack trace, as given"},
         {"--stack-trace-file", "FILE|-", "read the stack trace from FILE, or stdin for -"},
     };
-    for (OptionSpec spec : trackerOptionSpecs()) {
-        options.push_back(spec);
+    for (OptionDefinition definition : trackerOptionDefinitions()) {
+        options.push_back(definition);
     }
     return options;
 }

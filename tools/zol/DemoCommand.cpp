@@ -107,7 +107,7 @@ const Subcommand& demoSubcommand() {
         "(404 NOT_FOUND, which the library reports on stderr and asks again next time).\n"
         "Exit status: 0 when the run completed, 1 when it did not within 90 s, 2 for a refused\n"
         "command line. Nothing leaves the machine.\n",
-        switchOptionSpecs(),
+        switchOptionDefinitions(),
         runDemo,
     };
     return command;

@@ -52,13 +52,13 @@ int runSend(const ParsedArguments& arguments, Console& console) {
     return kExitSuccess;
 }
 
-std::vector<OptionSpec> sendOptions() {
-    std::vector<OptionSpec> options{
+std::vector<OptionDefinition> sendOptions() {
+    std::vector<OptionDefinition> options{
         {"--event", "NAME", "the event: wire name (sdk_result) or enumerator name (SDK_RESULT)"},
         {"--properties", "JSON", "the property record (default: a ZolDefaultProperties)"},
     };
-    for (OptionSpec spec : trackerOptionSpecs()) {
-        options.push_back(spec);
+    for (OptionDefinition definition : trackerOptionDefinitions()) {
+        options.push_back(definition);
     }
     return options;
 }

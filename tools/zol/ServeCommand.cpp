@@ -133,9 +133,10 @@ const Subcommand& serveSubcommand() {
         "Exit status: 0 after a stop signal, 1 when the port cannot be bound or the file cannot\n"
         "be written, 2 for a refused command line.\n",
         [] {
-            std::vector<OptionSpec> options{{"--port", "N", "listen on port N (default 0: any)"}};
-            for (OptionSpec spec : switchOptionSpecs()) {
-                options.push_back(spec);
+            std::vector<OptionDefinition> options{
+                {"--port", "N", "listen on port N (default 0: any)"}};
+            for (OptionDefinition definition : switchOptionDefinitions()) {
+                options.push_back(definition);
             }
             options.push_back({"--ca-out", "FILE", "write the CA certificate (PEM) to FILE"});
             return options;

@@ -23,7 +23,7 @@ struct Subcommand {
     std::string_view summary;
     std::string_view synopsis;  // the usage line after "zol "
     std::string description;    // the paragraphs of its --help after the usage line
-    std::vector<OptionSpec> options;
+    std::vector<OptionDefinition> options;
     /// Runs with arguments already parsed against `options`; returns the exit status. Throws
     /// UsageError for a value it cannot accept.
     std::function<int(const ParsedArguments&, Console&)> run;

@@ -20,7 +20,7 @@ standin::SwitchState switchFrom(const ParsedArguments& arguments, const std::str
 
 }  // namespace
 
-std::vector<OptionSpec> switchOptionSpecs() {
+std::vector<OptionDefinition> switchOptionDefinitions() {
     return {
         {"--analytics", "on|off|missing", "the \"analytics_handler\" switch (default on)"},
         {"--crash", "on|off|missing", "the \"crash_handler\" switch (default on)"},

@@ -14,7 +14,7 @@ struct SwitchChoice {
     standin::SwitchState crash = standin::SwitchState::On;
 };
 
-std::vector<OptionSpec> switchOptionSpecs();
+std::vector<OptionDefinition> switchOptionDefinitions();
 
 /// Throws UsageError for a value other than on, off or missing.
 SwitchChoice switchesFrom(const ParsedArguments& arguments);

@@ -26,7 +26,7 @@ std::string verboseLine(const std::string& method, const std::string& url, long 
 
 }  // namespace
 
-std::vector<OptionSpec> trackerOptionSpecs() {
+std::vector<OptionDefinition> trackerOptionDefinitions() {
     return {
         {"--session", "ID", "session id of the tracker (default \"zol-cli-session\")"},
         {"--platform", "NAME", "host platform, a platformName (default native_android)"},

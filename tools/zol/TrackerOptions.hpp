@@ -30,7 +30,7 @@ struct SessionOptions {
 };
 
 /// The option table entries of both groups, to append to a subcommand's own.
-std::vector<OptionSpec> trackerOptionSpecs();
+std::vector<OptionDefinition> trackerOptionDefinitions();
 /// The help paragraph that explains them and their defaults.
 std::string_view trackerOptionsHelp();
 
