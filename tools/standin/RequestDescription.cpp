@@ -55,11 +55,16 @@ std::string maskAuthorization(std::string_view value) {
     return value.empty() ? std::string() : std::string(kMask);
 }
 
+bool isCredentialHeader(std::string_view name) noexcept {
+    return equalsIgnoringCase(name, "Authorization") ||
+           equalsIgnoringCase(name, "Proxy-Authorization");
+}
+
 std::string describeForLog(const RecordedRequest& request) {
     std::string text = printable(request.method) + " " + printable(requestUrl(request)) + " (" +
                        std::to_string(request.body.size()) + " body bytes)\n";
     for (const auto& [name, value] : request.headers) {
-        const bool credential = equalsIgnoringCase(name, "Authorization");
+        const bool credential = isCredentialHeader(name);
         text += "    " + printable(name) + ": " +
                 printable(credential ? maskAuthorization(value) : value) + "\n";
     }

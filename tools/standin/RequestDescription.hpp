@@ -17,8 +17,12 @@ std::string requestUrl(const RecordedRequest& request);
 /// there is nothing to hide, and seeing that the credential is missing is the point.
 std::string maskAuthorization(std::string_view value);
 
+/// True for the headers whose value is a credential ("Authorization", "Proxy-Authorization"),
+/// whatever their case.
+bool isCredentialHeader(std::string_view name) noexcept;
+
 /// `METHOD URL (N body bytes)` and one indented line per header in wire order, each line ending
-/// in "\n". The "Authorization" value is masked; control characters are shown as \xNN so that a
+/// in "\n". Credential values are masked; control characters are shown as \xNN so that a
 /// request cannot steer the terminal it is printed on.
 std::string describeForLog(const RecordedRequest& request);
 

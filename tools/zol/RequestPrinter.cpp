@@ -8,24 +8,6 @@ namespace zolsolutions::tool {
 
 namespace {
 
-bool sameNameIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
-bool carriesCredential(std::string_view headerName) {
-    return sameNameIgnoringCase(headerName, "Authorization") ||
-           sameNameIgnoringCase(headerName, "Proxy-Authorization");
-}
-
 std::string indented(const std::string& text, std::string_view indent) {
     std::string result;
     std::size_t start = 0;
@@ -61,7 +43,7 @@ std::string formatRequest(std::size_t number, const standin::RecordedRequest& re
                        style.bold(printable(standin::requestUrl(request))) + "\n";
     for (const auto& [name, value] : request.headers) {
         const std::string shown =
-            carriesCredential(name) ? standin::maskAuthorization(value) : value;
+            standin::isCredentialHeader(name) ? standin::maskAuthorization(value) : value;
         text += "    " + style.dim(printable(name) + ":") + " " + printable(shown) + "\n";
     }
     if (request.body.empty()) {
