@@ -134,9 +134,14 @@ TEST(Ordering, TrackersDoTheirOwnFirstLookups) {
 
 TEST(Ordering, WaitedOperationsCompleteOnTheSessionThread) {
     FakeServices services;
+    // Held until the call has returned: an answer that is already there when the operation comes
+    // to await it is not waited for, and the operation then goes on on the caller's thread.
+    services.hold(Service::Track);
     ZolTracker tracker("s", ZolPlatform::NATIVE_IOS, "c", "p");
     CompletionProbe done;
     tracker.sendEvent(ZolEvent::SDK_RESULT, result("x"), done.handler());
+    EXPECT_FALSE(done.called());
+    services.takeHeld().reply(answer(200, "OK"));
     ASSERT_TRUE(done.wait());
     EXPECT_NE(done.thread(), std::this_thread::get_id());
     EXPECT_EQ(done.thread(), services.sessionThread());
