@@ -35,7 +35,9 @@ bool SessionInbox::post(SessionWork work) {
         return false;
     }
     work_.push_back(std::move(work));
-    if (multi_ != nullptr) {
+    // A wakeup costs the worker a system call and a turn of its loop; it only needs one when
+    // it may be waiting, that is when someone else posts.
+    if (multi_ != nullptr && std::this_thread::get_id() != worker_) {
         curl_multi_wakeup(multi_);
     }
     return true;
@@ -52,11 +54,17 @@ void SessionInbox::requestStop() {
 void SessionInbox::attach(CURLM* multi) {
     std::lock_guard lock(mutex_);
     multi_ = multi;
+    worker_ = std::this_thread::get_id();
 }
 
 SessionInbox::Batch SessionInbox::takeAll() {
     std::lock_guard lock(mutex_);
     return Batch{std::exchange(work_, {}), stopRequested_};
+}
+
+bool SessionInbox::hasWork() {
+    std::lock_guard lock(mutex_);
+    return !work_.empty() || stopRequested_;
 }
 
 std::deque<SessionWork> SessionInbox::close() {

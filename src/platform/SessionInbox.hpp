@@ -8,6 +8,7 @@
 #include <deque>
 #include <memory>
 #include <mutex>
+#include <thread>
 #include <variant>
 
 #include "platform/DataTaskCompletion.hpp"
@@ -52,10 +53,14 @@ class SessionInbox {
         std::deque<SessionWork> work;
         bool stop = false;
     };
-    /// Wakeups go to `multi` from now on; it must stay valid until close().
+    /// Called on the worker thread: wakeups go to `multi` from now on; it must stay valid until
+    /// close(). Work the worker posts itself wakes nothing, since it looks at the queue before it
+    /// waits (see hasWork).
     void attach(CURLM* multi);
     /// Takes all queued work.
     Batch takeAll();
+    /// True when work or a stop request is queued; the worker then must not wait.
+    bool hasWork();
     /// Refuses work from now on and forgets the multi handle. Returns what was still queued, for
     /// the caller to drop outside the lock (dropping runs arbitrary destructors).
     std::deque<SessionWork> close();
@@ -67,6 +72,7 @@ class SessionInbox {
     std::deque<SessionWork> work_;
     std::shared_ptr<const SessionConfiguration> configuration_;
     CURLM* multi_ = nullptr;  // the worker's; not owned
+    std::thread::id worker_;
     bool stopRequested_ = false;
     bool closed_ = false;
 };

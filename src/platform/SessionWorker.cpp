@@ -34,8 +34,6 @@ SessionWorker::SessionWorker(std::shared_ptr<SessionInbox> inbox, TransferLimits
     }
     // Like a platform session, a few connections per host at most; more only queue at the server.
     curl_multi_setopt(multi_.get(), CURLMOPT_MAX_HOST_CONNECTIONS, 6L);
-    // From here on only the worker thread uses the multi handle; the inbox merely wakes it.
-    inbox_->attach(multi_.get());
     thread_ = std::thread([this] { run(); });
 }
 
@@ -52,6 +50,9 @@ SessionWorker::~SessionWorker() {
 }
 
 void SessionWorker::run() noexcept {
+    // From here on only this thread uses the multi handle; the inbox merely wakes it. What was
+    // posted before is taken on the first turn.
+    inbox_->attach(multi_.get());
     for (;;) {
         SessionInbox::Batch batch = inbox_->takeAll();
         if (batch.stop) {
@@ -73,7 +74,10 @@ void SessionWorker::run() noexcept {
             // Only running out of memory gets here. The task at hand is lost; the thread, and
             // with it every other task, lives on.
         }
-        curl_multi_poll(multi_.get(), nullptr, 0, kIdlePollMilliseconds, nullptr);
+        // Completion handlers run above may have posted the next requests without a wakeup.
+        if (!inbox_->hasWork()) {
+            curl_multi_poll(multi_.get(), nullptr, 0, kIdlePollMilliseconds, nullptr);
+        }
     }
     abortAll();
 }

@@ -6,6 +6,7 @@
 
 #include <condition_variable>
 #include <deque>
+#include <functional>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -97,6 +98,34 @@ TEST(InterceptorTest, ARequestWithoutABodyIsSeenWithoutOne) {
     session.dataTaskWithRequest(requestFor("https://firestore.googleapis.com/v1/doc"), {})
         ->resume();
     EXPECT_FALSE(held.take().first.body.has_value());
+}
+
+// Every post in this chain comes from the session's own thread: the task started from a
+// handler, and the interceptor's reply made inside the interception. None of them wakes the
+// session, so if it waited before looking at its queue again, each link would cost a full idle
+// wait and the chain would not finish within the probe's patience.
+TEST(InterceptorTest, WorkPostedFromTheSessionThreadIsTakenWithoutWaiting) {
+    SessionConfiguration configuration;
+    configuration.interceptor = [](InterceptedRequest, InterceptorReply reply) {
+        reply(InterceptedResponse{200, "OK", std::nullopt, true});
+    };
+    UrlSession session(configuration);
+    constexpr int kChain = 40;
+    CompletionProbe last;
+    std::function<void(int)> startLink = [&](int link) {
+        auto handler = link + 1 == kChain ? last.handler(session)
+                                          : [&, link](auto, auto, auto) { startLink(link + 1); };
+        session
+            .dataTaskWithRequest(requestFor("https://host/" + std::to_string(link)),
+                                 std::move(handler))
+            ->resume();
+    };
+
+    startLink(0);
+
+    const Completion completion = last.wait();
+    EXPECT_TRUE(completion.onSessionThread);
+    EXPECT_EQ(completion.status(), 200);
 }
 
 struct ReplyCase {
