@@ -14,8 +14,8 @@ namespace zolsolutions::standin {
 namespace {
 
 // Every idle keep-alive connection holds one thread, and clients open one connection per
-// concurrent request: enough threads that a burst never waits for an idle one to time out.
-// Idle keep-alive connections each hold a thread; 100 trackers at once must all be served.
+// concurrent request: enough threads that a burst (100 trackers at once) never waits for an idle
+// one to time out.
 constexpr std::size_t kConnectionThreads = 128;
 constexpr std::size_t kRequestsPerConnection = 1000;
 
